@@ -1,0 +1,5 @@
+// The process-wide objects, defined here in the order of their construction
+// so that they are destroyed in reverse at exit.
+#include "model/parametres.h"
+
+Tparametres_mesure parametres;
