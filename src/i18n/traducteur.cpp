@@ -93,7 +93,9 @@ std::string Traducteur::retraduit(const std::string& texte) const {
     return resultat;
 }
 
-langues& Traducteur::langue() const { return langue_courante; }
+langues& Traducteur::langue() const {
+    return langue_courante;
+}
 
 void Traducteur::adopte_langue_systeme(const std::string& nom_langue_native) const {
     langue_courante = nom_langue_native == "français" ? francais : anglais;

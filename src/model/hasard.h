@@ -29,7 +29,8 @@ public:
         if (b == 0) {
             return 0;
         }
-        std::uint64_t m = static_cast<std::uint64_t>(static_cast<std::uint32_t>(suivant() >> 32)) * b;
+        std::uint64_t m =
+            static_cast<std::uint64_t>(static_cast<std::uint32_t>(suivant() >> 32)) * b;
         auto bas = static_cast<std::uint32_t>(m);
         if (bas < b) {
             const std::uint32_t seuil = static_cast<std::uint32_t>(-b) % b;
@@ -50,7 +51,9 @@ private:
 extern Thasard hasard;
 
 // draw(b) on the process's generator.
-inline std::uint32_t tire(std::uint32_t b) { return hasard.tire(b); }
+inline std::uint32_t tire(std::uint32_t b) {
+    return hasard.tire(b);
+}
 
 // A seed that differs from one start of the program to the next.
 std::uint64_t graine_horloge();

@@ -10,7 +10,9 @@ float entree(const std::vector<float>& valeurs, std::size_t i) {
 
 } // namespace
 
-Tparametres_mesure::Tparametres_mesure() { ajuste(); }
+Tparametres_mesure::Tparametres_mesure() {
+    ajuste();
+}
 
 Tparametres_mesure& Tparametres_mesure::ajuste() {
     if (frequences.size() == nb_alleles) {
@@ -55,7 +57,9 @@ float Tparametres_mesure::frequence(unsigned i) const {
     return i < nb_alleles ? entree(frequences, i) : 0.0f;
 }
 
-float Tparametres_mesure::letalite(unsigned i) const { return entree(letalites, i); }
+float Tparametres_mesure::letalite(unsigned i) const {
+    return entree(letalites, i);
+}
 
 bool Tparametres_mesure::operator==(const Tparametres_mesure& autre) const {
     if (nb_alleles != autre.nb_alleles || effectif_min != autre.effectif_min ||

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <initializer_list>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -59,6 +59,8 @@ TEST(Hasard, NoModuloBiasForALargeBound) {
     }
 }
 
-TEST(Hasard, ClockSeedsDiffer) { EXPECT_NE(graine_horloge(), graine_horloge()); }
+TEST(Hasard, ClockSeedsDiffer) {
+    EXPECT_NE(graine_horloge(), graine_horloge());
+}
 
 } // namespace
