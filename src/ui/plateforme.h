@@ -9,8 +9,9 @@
 namespace plateforme {
 
 // Native name of the locale's language ("français" for every French locale,
-// whatever the country); empty when the locale names none (LANG=C).
-std::string nom_langue_native(const QLocale& locale = QLocale::system());
+// whatever the country); empty when the locale names none (LANG=C). The
+// default locale is the user's unless a test sets another.
+std::string nom_langue_native(const QLocale& locale = QLocale());
 
 // Whole number with all its digits, no grouping; 0 gives an empty text when
 // `zero_vide` is set ("####").
@@ -27,7 +28,11 @@ QString decimal_deux(float valeur);
 QString decimal_un(float valeur);
 
 // UTF-8 text of the model and the translator as a Qt string, and back.
-inline QString qt(const std::string& texte) { return QString::fromStdString(texte); }
-inline std::string std_(const QString& texte) { return texte.toStdString(); }
+inline QString qt(const std::string& texte) {
+    return QString::fromStdString(texte);
+}
+inline std::string std_(const QString& texte) {
+    return texte.toStdString();
+}
 
 } // namespace plateforme

@@ -1,0 +1,391 @@
+#include "ui/ProjetType.h"
+
+#include "model/globaux.h"
+#include "model/hasard.h"
+#include "model/simulation.h"
+#include "ui/Apropos.h"
+#include "ui/aide.h"
+#include "ui/ecran.h"
+#include "ui/icones.h"
+#include "ui/plateforme.h"
+#include "ui/reglages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QToolBar>
+#include <QTranslator>
+
+#include <algorithm>
+
+using plateforme::qt;
+
+namespace {
+
+// Design-time client area under the menu bar and the tool bar.
+constexpr QSize zone_conception(644, 372);
+
+// Setting a value a widget already has must not schedule a paint: the
+// refresh runs inside the paint event.
+void fixe_texte(QLabel* label, const QString& texte) {
+    if (label->text() != texte) {
+        label->setText(texte);
+        label->adjustSize();
+    }
+}
+
+void fixe_texte(QAction* action, const QString& texte) {
+    if (action->text() != texte) {
+        action->setText(texte);
+    }
+}
+
+void fixe_bulle(QAction* action, const QString& texte) {
+    if (action->toolTip() != texte) {
+        action->setToolTip(texte);
+    }
+}
+
+QLabel* cree_label(QWidget* parent, int x, int y) {
+    auto* label = new QLabel(parent);
+    label->move(x, y);
+    return label;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("Form1"));
+    cree_actions();
+    cree_menus();
+    cree_barre_outils();
+    cree_zone_client();
+    const int barres = menuBar()->sizeHint().height() + ActionToolBar1->sizeHint().height();
+    setGeometry(116, 30, zone_conception.width(), zone_conception.height() + barres);
+    qApp->installEventFilter(&echap);
+    initialisationExecute();
+}
+
+TForm1::~TForm1() {
+    qApp->removeEventFilter(&echap);
+    attache_fenetre_simulation({});
+}
+
+void TForm1::attache_fenetres(TAboutBox* about, TForm2* reglages) {
+    AboutBox = about;
+    Form2 = reglages;
+    if (Form2 != nullptr) {
+        Form2->attache_fenetre(this);
+    }
+}
+
+void TForm1::cree_actions() {
+    auto action = [this](const char* texte, bool actif, void (TForm1::*handler)()) {
+        auto* a = new QAction(QString::fromUtf8(texte), this);
+        a->setEnabled(actif);
+        if (handler != nullptr) {
+            connect(a, &QAction::triggered, this, handler);
+        }
+        return a;
+    };
+    FileExit1 = action("&Quitter", true, nullptr);
+    connect(FileExit1, &QAction::triggered, this, &QWidget::close);
+    FileExit1->setToolTip(QStringLiteral("Quitter"));
+    FileExit1->setStatusTip(QStringLiteral("Quitter l'application"));
+    HelpContents1 = action("&Rubriques d'aide", true, &TForm1::HelpContents1Execute);
+    HelpContents1->setToolTip(QStringLiteral("Rubriques d'aide"));
+    Action1 = action("&A propos", false, &TForm1::Action1Execute);
+    Francais = action("&Français", false, &TForm1::FrancaisExecute);
+    Anglais = action("&English", false, &TForm1::AnglaisExecute);
+    Rafraichit = action("Rafraichit", true, &TForm1::RafraichitExecute);
+    Mesure = action("&Mesure", false, &TForm1::MesureExecute);
+    Mesure->setToolTip(QStringLiteral("Lance une mesure"));
+    Reglages = action("&Paramètres", false, &TForm1::ReglagesExecute);
+    Reglages->setToolTip(QString::fromUtf8("Paramètres"));
+
+    FileExit1->setIcon(icone(icone_quitter));
+    HelpContents1->setIcon(icone(icone_aide));
+    Action1->setIcon(icone(icone_a_propos));
+    Francais->setIcon(icone(icone_francais));
+    Anglais->setIcon(icone(icone_anglais));
+    Mesure->setIcon(icone(icone_mesure));
+    Reglages->setIcon(icone(icone_reglages));
+    addAction(Rafraichit);
+}
+
+void TForm1::cree_menus() {
+    ActionMainMenuBar1 = menuBar();
+    QMenu* fichier = ActionMainMenuBar1->addMenu(QStringLiteral("&Fichier"));
+    fichier->addAction(FileExit1);
+    QMenu* outils = ActionMainMenuBar1->addMenu(QStringLiteral("&Outils"));
+    outils->addAction(Mesure);
+    outils->addAction(Reglages);
+    QMenu* langage = ActionMainMenuBar1->addMenu(QStringLiteral("&Langage"));
+    langage->addAction(Francais);
+    langage->addAction(Anglais);
+    QMenu* aide = ActionMainMenuBar1->addMenu(QStringLiteral("&Aide"));
+    aide->addAction(HelpContents1);
+    aide->addAction(Action1);
+}
+
+void TForm1::cree_barre_outils() {
+    ActionToolBar1 = addToolBar(QStringLiteral("ActionToolBar1"));
+    ActionToolBar1->setObjectName(QStringLiteral("ActionToolBar1"));
+    ActionToolBar1->setIconSize(QSize(16, 16));
+    ActionToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ActionToolBar1->setMovable(false);
+    ActionToolBar1->addAction(Mesure);
+    ActionToolBar1->addAction(Reglages);
+    ActionToolBar1->addAction(FileExit1);
+}
+
+void TForm1::cree_zone_client() {
+    auto* zone = new QWidget(this);
+    setCentralWidget(zone);
+    ancrage = new Tancrage(zone, zone_conception);
+
+    Ecran1 = new Tecran(zone);
+    ancrage->ancre(Ecran1, QRect(128, 216, 515, 153),
+                   Tancrage::gauche | Tancrage::droite | Tancrage::bas);
+    Ecran2 = new Tecran(zone);
+    ancrage->ancre(Ecran2, QRect(128, 0, 515, 209),
+                   Tancrage::gauche | Tancrage::haut | Tancrage::droite | Tancrage::bas);
+    Ecran1->sur_effacement([this] { RafraichitExecute(); });
+    Ecran2->sur_effacement([this] { RafraichitExecute(); });
+
+    BarPanmixie = new QProgressBar(zone);
+    BarPanmixie->setGeometry(0, 0, 128, 9);
+    BarPanmixie->setRange(0, 100);
+    BarPanmixie->setValue(0);
+    BarPanmixie->setTextVisible(false);
+
+    LabPanmix = cree_label(zone, 24, 16);
+    LabEfMax = cree_label(zone, 8, 56);
+    LabEfMin = cree_label(zone, 8, 80);
+    LabNbGen = cree_label(zone, 8, 104);
+    LabFec = cree_label(zone, 8, 128);
+    LabEchap = cree_label(zone, 8, 160);
+    QPalette rouge = LabEchap->palette();
+    rouge.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    LabEchap->setPalette(rouge);
+    LabEchap->hide();
+}
+
+Tfenetre_simulation TForm1::crochets_simulation() {
+    Tfenetre_simulation f;
+    f.rafraichit = [this] {
+        if (fermeture) {
+            return;
+        }
+        if (isVisible()) {
+            repaint();
+        } else {
+            RafraichitExecute();
+        }
+    };
+    f.traite_messages = [this] {
+        QCoreApplication::processEvents();
+        return !fermeture;
+    };
+    f.echap = [this] { return echap.interroge(); };
+    // The bar ignores values outside its range: a negative index shows empty.
+    f.fixe_panmixie = [this](int indice) {
+        BarPanmixie->setValue(std::clamp(indice, BarPanmixie->minimum(), BarPanmixie->maximum()));
+    };
+    return f;
+}
+
+void TForm1::initialisationExecute() {
+    Traducteur t;
+    t.adopte_langue_systeme(plateforme::nom_langue_native());
+    adopte_traductions_qt();
+    graphique_frequences.attache_ecran(*Ecran2);
+    for (unsigned i = 0; i < parametres.ajuste().nb_alleles; ++i) {
+        graphique_frequences.ajoute_serie(t.traduit("Defaut"), 0);
+    }
+    graphique_effectif.attache_ecran(*Ecran1);
+    graphique_effectif.ajoute_serie("Defaut", 0);
+    hasard.seme(graine_horloge());
+    attache_fenetre_simulation(crochets_simulation());
+    RafraichitExecute();
+}
+
+void TForm1::RafraichitExecute() {
+    const Traducteur t;
+    TraduitMenus();
+    const QString titre = qt(t.traduit("Génétique des populations"));
+    if (windowTitle() != titre) {
+        setWindowTitle(titre);
+    }
+    fixe_bulle(FileExit1, qt(t.traduit("Quitter")));
+    fixe_bulle(Mesure, qt(t.traduit("Lance une mesure")));
+    fixe_bulle(Reglages, qt(t.traduit("Paramètres")));
+    Action1->setEnabled(true);
+    Reglages->setEnabled(true);
+    Mesure->setEnabled(!mesure_en_cours);
+    Anglais->setEnabled(true);
+    Francais->setEnabled(true);
+    rafraichit_textes(t);
+    LabEchap->setVisible(mesure_en_cours);
+    rafraichit_graphiques(t);
+}
+
+void TForm1::rafraichit_textes(const Traducteur& t) {
+    const QString effectif = qt(t.traduit("Effectif"));
+    fixe_texte(LabPanmix, QStringLiteral("<- - ") + qt(t.traduit("panmixie")) +
+                              QStringLiteral(" + ->"));
+    fixe_texte(LabEfMax, effectif + QStringLiteral(" max ") +
+                             plateforme::entier(parametres.effectif_max));
+    fixe_texte(LabEfMin, effectif + QStringLiteral(" min ") +
+                             plateforme::entier(parametres.effectif_min));
+    fixe_texte(LabNbGen, qt(t.traduit("Nb générations")) + QStringLiteral("  ") +
+                             plateforme::entier(parametres.nb_generations));
+    fixe_texte(LabFec, qt(t.traduit("Fécondité")) + QStringLiteral("  ") +
+                           plateforme::decimal_deux(parametres.fecondite));
+    fixe_texte(LabEchap, qt(t.traduit("Echap pour interrompre")));
+}
+
+void TForm1::rafraichit_graphiques(const Traducteur& t) {
+    const std::string par_graduation = t.traduit(" par graduation");
+    graphique_effectif.modifie_serie(t.traduit("Effectif"), 0x008000, 0);
+    graphique_effectif.ordonnee.titre = t.traduit("Effectif");
+    graphique_effectif.ordonnee.unite = t.traduit("Nb individus");
+    graphique_effectif.abscisse.titre = t.traduit("Nb générations");
+    graphique_effectif.abscisse.unite =
+        std::to_string(graphique_effectif.abscisse.pas) + par_graduation;
+    graphique_effectif.ordonnee.max = static_cast<std::int32_t>(parametres.effectif_max);
+    graphique_effectif.ordonnee.pas = static_cast<std::int32_t>(parametres.effectif_max / 10);
+
+    graphique_frequences.abscisse.titre = t.traduit("Nb générations");
+    graphique_frequences.abscisse.unite =
+        std::to_string(graphique_frequences.abscisse.pas) + par_graduation;
+
+    if (parametres.ajuste().nb_alleles != graphique_frequences.nb_series()) {
+        graphique_frequences.supprime_series();
+        graphique_effectif.efface_valeurs();
+    }
+    const Tseries_aspect aspect;
+    for (unsigned i = 0; i < parametres.ajuste().nb_alleles && i < aspect.size(); ++i) {
+        const std::string nom = t.traduit(aspect[i].nom);
+        if (!graphique_frequences.modifie_serie(nom, aspect[i].couleur, i)) {
+            graphique_frequences.ajoute_serie(nom, aspect[i].couleur);
+        }
+    }
+    if (static_cast<std::int32_t>(parametres.nb_generations) !=
+        graphique_effectif.abscisse.max) {
+        graphique_effectif.abscisse.max = static_cast<std::int32_t>(parametres.nb_generations);
+        graphique_frequences.abscisse.max = static_cast<std::int32_t>(parametres.nb_generations);
+    }
+    graphique_frequences.ordonnee.titre = t.traduit("Fréquences alléliques");
+    graphique_frequences.ordonnee.unite = t.traduit("%");
+
+    if (!graphique_frequences.est_vide()) {
+        graphique_frequences.trace(false);
+    }
+    if (!graphique_effectif.est_vide()) {
+        graphique_effectif.trace(false);
+    }
+}
+
+void TForm1::TraduitMenus() {
+    const auto retraduit = [](QAction* item) {
+        const Traducteur t;
+        fixe_texte(item, qt(t.retraduit(plateforme::std_(item->text()))));
+    };
+    for (QAction* menu : ActionMainMenuBar1->actions()) {
+        retraduit(menu);
+        if (menu->menu() != nullptr) {
+            for (QAction* item : menu->menu()->actions()) {
+                retraduit(item);
+            }
+        }
+    }
+    for (QAction* item : ActionToolBar1->actions()) {
+        retraduit(item);
+    }
+}
+
+void TForm1::ChangeLangue(langues l) {
+    Traducteur t;
+    t.langue() = l;
+    adopte_traductions_qt();
+    RafraichitExecute();
+    if (Form2 != nullptr && Form2->isVisible()) {
+        Form2->RafraichitPanneau();
+    }
+    if (AboutBox != nullptr && AboutBox->isVisible()) {
+        AboutBox->RafraichitApropos();
+    }
+}
+
+void TForm1::adopte_traductions_qt() {
+    const bool en_francais = Traducteur().langue() == francais;
+    if (en_francais && traductions_qt == nullptr) {
+        auto* traductions = new QTranslator(this);
+        if (traductions->load(QStringLiteral("qtbase_fr"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(traductions);
+            traductions_qt = traductions;
+        } else {
+            delete traductions;
+        }
+    } else if (!en_francais && traductions_qt != nullptr) {
+        QCoreApplication::removeTranslator(traductions_qt);
+        delete traductions_qt;
+        traductions_qt = nullptr;
+    }
+}
+
+void TForm1::FrancaisExecute() { ChangeLangue(francais); }
+void TForm1::AnglaisExecute() { ChangeLangue(anglais); }
+
+void TForm1::MesureExecute() {
+    graphique_frequences.efface_valeurs();
+    graphique_effectif.efface_valeurs();
+    lance_simulation();
+}
+
+void TForm1::ReglagesExecute() {
+    if (Form2 == nullptr) {
+        return;
+    }
+    Form2->AttacheParametres(parametres);
+    Form2->RafraichitPanneau();
+    Form2->show();
+    Form2->raise();
+    Form2->activateWindow();
+}
+
+void TForm1::Action1Execute() {
+    if (AboutBox == nullptr) {
+        return;
+    }
+    AboutBox->RafraichitApropos();
+    AboutBox->exec();
+}
+
+void TForm1::HelpContents1Execute() { ouvre_aide(this); }
+
+void TForm1::paintEvent(QPaintEvent* evenement) {
+    RafraichitExecute();
+    QMainWindow::paintEvent(evenement);
+}
+
+void TForm1::changeEvent(QEvent* evenement) {
+    if (evenement->type() == QEvent::ActivationChange && isActiveWindow()) {
+        RafraichitExecute();
+    }
+    QMainWindow::changeEvent(evenement);
+}
+
+void TForm1::closeEvent(QCloseEvent* evenement) {
+    // A run under way stops at its next pass through the event loop; the
+    // other windows go with this one.
+    fermeture = true;
+    evenement->accept();
+    QCoreApplication::quit();
+}

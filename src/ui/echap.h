@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+
+// Latches an Escape press in any of the program's windows, so that a run can
+// poll it between two passes of the event loop.
+class Techap : public QObject {
+    Q_OBJECT
+public:
+    explicit Techap(QObject* parent = nullptr) : QObject(parent) {}
+
+    // Pressed since the previous poll, or still held; clears the latch.
+    bool interroge();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    bool presse = false;
+    bool tenu = false;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QIcon>
+
+// The pictures of the main window's actions, numbered as in its image list.
+// They are drawn, so they show on a machine without any icon theme.
+enum Ticone {
+    icone_mesure = 23,
+    icone_a_propos = 45,
+    icone_quitter = 48,
+    icone_aide = 50,
+    icone_francais = 53,
+    icone_anglais = 54,
+    icone_reglages = 57,
+};
+
+QIcon icone(Ticone numero);
