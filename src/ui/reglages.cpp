@@ -46,8 +46,7 @@ QSlider* barre_horizontale(QWidget* parent, const char* nom, int gauche, int hau
     return barre;
 }
 
-QLabel* etiquette(QWidget* parent, const char* nom, int gauche, int haut,
-                 const char* texte = "") {
+QLabel* etiquette(QWidget* parent, const char* nom, int gauche, int haut, const char* texte = "") {
     auto* label = new QLabel(QString::fromUtf8(texte), parent);
     label->setObjectName(QLatin1String(nom));
     label->move(gauche, haut);
@@ -356,10 +355,18 @@ void TForm2::change_frequence(unsigned allele, const QSlider* barre) {
     RafraichitPanneau();
 }
 
-void TForm2::ChangeFreqAl1Execute() { change_frequence(0, BarFreqAl1); }
-void TForm2::ChangeFreqAl2Execute() { change_frequence(1, BarFreqAl2); }
-void TForm2::ChangeFreqAl3Execute() { change_frequence(2, BarFreqAl3); }
-void TForm2::ChangeFreqAl4Execute() { change_frequence(3, BarFreqAl4); }
+void TForm2::ChangeFreqAl1Execute() {
+    change_frequence(0, BarFreqAl1);
+}
+void TForm2::ChangeFreqAl2Execute() {
+    change_frequence(1, BarFreqAl2);
+}
+void TForm2::ChangeFreqAl3Execute() {
+    change_frequence(2, BarFreqAl3);
+}
+void TForm2::ChangeFreqAl4Execute() {
+    change_frequence(3, BarFreqAl4);
+}
 
 // A lethality takes part in no correction, so the panel is not redrawn; the
 // main window learns of it at the next redraw or repaint.
@@ -374,10 +381,18 @@ void TForm2::change_letalite(unsigned allele, const QSlider* barre) {
     letalites[allele] = centiemes(barre);
 }
 
-void TForm2::ChangeLet1Execute() { change_letalite(0, BarLetAl1); }
-void TForm2::ChangeLet2Execute() { change_letalite(1, BarLetAl2); }
-void TForm2::ChangeLet3Execute() { change_letalite(2, BarLetAl3); }
-void TForm2::ChangeLet4Execute() { change_letalite(3, BarLetAl4); }
+void TForm2::ChangeLet1Execute() {
+    change_letalite(0, BarLetAl1);
+}
+void TForm2::ChangeLet2Execute() {
+    change_letalite(1, BarLetAl2);
+}
+void TForm2::ChangeLet3Execute() {
+    change_letalite(2, BarLetAl3);
+}
+void TForm2::ChangeLet4Execute() {
+    change_letalite(3, BarLetAl4);
+}
 
 void TForm2::MinPlusClick() {
     if (!peut_ecrire()) {
