@@ -1,0 +1,420 @@
+#include "ui/reglages.h"
+
+#include "i18n/traducteur.h"
+#include "model/parametres.h"
+#include "ui/plateforme.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Window position of the panel's frame, and the client area that holds every
+// control (the lowest bars end at 174).
+constexpr int gauche_fenetre = 116;
+constexpr int haut_fenetre = 493;
+constexpr int largeur_client = 645;
+constexpr int hauteur_client = 176;
+
+constexpr int long_barre = 126;
+constexpr int large_barre = 33;
+
+// Vertical bars hold their minimum at the top: the arrows and the wheel move
+// the thumb the way they point.
+QSlider* barre_verticale(QWidget* parent, const char* nom, int gauche, int haut) {
+    auto* barre = new QSlider(Qt::Vertical, parent);
+    barre->setObjectName(QLatin1String(nom));
+    barre->setGeometry(gauche, haut, large_barre, long_barre);
+    barre->setInvertedAppearance(true);
+    barre->setInvertedControls(true);
+    barre->setTickPosition(QSlider::TicksRight);
+    return barre;
+}
+
+QSlider* barre_horizontale(QWidget* parent, const char* nom, int gauche, int haut) {
+    auto* barre = new QSlider(Qt::Horizontal, parent);
+    barre->setObjectName(QLatin1String(nom));
+    barre->setGeometry(gauche, haut, long_barre, large_barre);
+    barre->setTickPosition(QSlider::TicksBelow);
+    return barre;
+}
+
+QLabel* etiquette(QWidget* parent, const char* nom, int gauche, int haut, const char* texte = "") {
+    auto* label = new QLabel(QString::fromUtf8(texte), parent);
+    label->setObjectName(QLatin1String(nom));
+    label->move(gauche, haut);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* bouton(QWidget* parent, const char* nom, int gauche, int haut, const char* texte) {
+    auto* b = new QPushButton(QString::fromUtf8(texte), parent);
+    b->setObjectName(QLatin1String(nom));
+    b->setGeometry(gauche, haut, 15, 15);
+    return b;
+}
+
+// A label sized to its text, as a label of the panel always is.
+void ecrit(QLabel* label, const QString& texte) {
+    label->setText(texte);
+    label->adjustSize();
+}
+
+void ecrit(QLabel* label, const std::string& texte) {
+    ecrit(label, plateforme::qt(texte));
+}
+
+// Maximum, minimum, tick spacing and position, in that order; a bar clamps
+// the position to its range.
+void regle(QSlider* barre, int maximum, int minimum, int graduation, int position) {
+    barre->setMaximum(maximum);
+    barre->setMinimum(minimum);
+    barre->setTickInterval(graduation);
+    barre->setValue(position);
+}
+
+int entier_barre(std::uint32_t valeur) {
+    return static_cast<int>(std::min<std::uint32_t>(valeur, INT32_MAX));
+}
+
+// Percent position of a fraction, rounded half up.
+int pourcent(float fraction) {
+    return static_cast<int>(static_cast<double>(fraction) * 100.0 + 0.5);
+}
+
+// Position of a bar as an unsigned size (bars never go below 0).
+std::uint32_t position(const QSlider* barre) {
+    return static_cast<std::uint32_t>(std::max(0, barre->value()));
+}
+
+float centiemes(const QSlider* barre) {
+    return static_cast<float>(barre->value() * 0.01);
+}
+
+} // namespace
+
+TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
+    // A visible panel must not keep the program alive once the main window closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    move(gauche_fenetre, haut_fenetre);
+    resize(largeur_client, hauteur_client);
+    cree_colonnes_de_gauche();
+    cree_colonnes_alleles();
+    fixe_ordre_tabulation();
+    connecte_barres();
+    InitialisationExecute();
+}
+
+void TForm2::cree_colonnes_de_gauche() {
+    Bar_nb_all = barre_verticale(this, "Bar_nb_all", 288, 48);
+    Bar_nb_all->setRange(2, 4);
+    Bar_nb_all->setTickInterval(1);
+    LabBarNbAll = etiquette(this, "LabBarNbAll", 280, 24);
+    LabNbGen = etiquette(this, "LabNbGen", 208, 8);
+    Bar_nb_gen = barre_verticale(this, "Bar_nb_gen", 216, 48);
+    Label1 = etiquette(this, "Label1", 328, 152, "4");
+    Label2 = etiquette(this, "Label2", 329, 104, "3");
+    Label3 = etiquette(this, "Label3", 328, 56, "2");
+    LabNbGenMax = etiquette(this, "LabNbGenMax", 248, 152);
+    LabNbGenMin = etiquette(this, "LabNbGenMin", 256, 56);
+    LabEfMax = etiquette(this, "LabEfMax", 144, 24);
+    LabEfMaxMax = etiquette(this, "LabEfMaxMax", 184, 152);
+    LabEfMaxMin = etiquette(this, "LabEfMaxMin", 192, 56);
+    Bar_Ef_Max = barre_verticale(this, "Bar_Ef_Max", 152, 48);
+    LabEfMin = etiquette(this, "LabEfMin", 72, 8);
+    LabEfMinMax = etiquette(this, "LabEfMinMax", 112, 152);
+    LabEfMinMin = etiquette(this, "LabEfMinMin", 120, 56);
+    Bar_Ef_Min = barre_verticale(this, "Bar_Ef_Min", 80, 48);
+    LabFec = etiquette(this, "LabFec", 0, 24);
+    LabFecMax = etiquette(this, "LabFecMax", 48, 152);
+    LabFecMin = etiquette(this, "LabFecMin", 48, 56);
+    Bar_Fec = barre_verticale(this, "Bar_Fec", 8, 48);
+}
+
+void TForm2::cree_colonnes_alleles() {
+    BarFreqAl1 = barre_horizontale(this, "BarFreqAl1", 360, 40);
+    LabFreq = etiquette(this, "LabFreq", 400, 8);
+    LabFreqMin = etiquette(this, "LabFreqMin", 360, 24);
+    LabFreqMax = etiquette(this, "LabFreqMax", 456, 24);
+    LabLetal = etiquette(this, "LabLetal", 552, 8);
+    LabLetMin = etiquette(this, "LabLetMin", 504, 24);
+    LabLetMax = etiquette(this, "LabLetMax", 600, 24);
+    BarLetAl1 = barre_horizontale(this, "BarLetAl1", 504, 40);
+    BarFreqAl2 = barre_horizontale(this, "BarFreqAl2", 360, 72);
+    BarLetAl2 = barre_horizontale(this, "BarLetAl2", 504, 72);
+    BarFreqAl3 = barre_horizontale(this, "BarFreqAl3", 360, 104);
+    BarLetAl3 = barre_horizontale(this, "BarLetAl3", 504, 104);
+    BarLetAl4 = barre_horizontale(this, "BarLetAl4", 504, 136);
+    BarFreqAl4 = barre_horizontale(this, "BarFreqAl4", 360, 136);
+    Labnum1 = etiquette(this, "Labnum1", 490, 48, "1");
+    Labnum2 = etiquette(this, "Labnum2", 490, 80, "2");
+    Labnum3 = etiquette(this, "Labnum3", 490, 112, "3");
+    Labnum4 = etiquette(this, "Labnum4", 490, 144, "4");
+    MinPlus = bouton(this, "MinPlus", 96, 32, "+");
+    MinMoins = bouton(this, "MinMoins", 72, 32, "-");
+}
+
+void TForm2::fixe_ordre_tabulation() {
+    QWidget* const ordre[] = {Bar_nb_all, Bar_nb_gen, Bar_Ef_Max, Bar_Ef_Min, Bar_Fec,
+                              BarFreqAl1, BarLetAl1,  BarFreqAl2, BarLetAl2,  BarFreqAl3,
+                              BarLetAl3,  BarLetAl4,  BarFreqAl4, MinPlus,    MinMoins};
+    for (std::size_t i = 1; i < std::size(ordre); ++i) {
+        setTabOrder(ordre[i - 1], ordre[i]);
+    }
+}
+
+void TForm2::connecte_barres() {
+    connect(Bar_nb_all, &QSlider::valueChanged, this, &TForm2::ChangeNbAlleleExecute);
+    connect(Bar_nb_gen, &QSlider::valueChanged, this, &TForm2::ChangeNbGenExecute);
+    connect(Bar_Ef_Max, &QSlider::valueChanged, this, &TForm2::ChangeEfMaxExecute);
+    connect(Bar_Ef_Min, &QSlider::valueChanged, this, &TForm2::ChangeEfMinExecute);
+    connect(Bar_Fec, &QSlider::valueChanged, this, &TForm2::ChangeFeconditeExecute);
+    connect(BarFreqAl1, &QSlider::valueChanged, this, &TForm2::ChangeFreqAl1Execute);
+    connect(BarFreqAl2, &QSlider::valueChanged, this, &TForm2::ChangeFreqAl2Execute);
+    connect(BarFreqAl3, &QSlider::valueChanged, this, &TForm2::ChangeFreqAl3Execute);
+    connect(BarFreqAl4, &QSlider::valueChanged, this, &TForm2::ChangeFreqAl4Execute);
+    connect(BarLetAl1, &QSlider::valueChanged, this, &TForm2::ChangeLet1Execute);
+    connect(BarLetAl2, &QSlider::valueChanged, this, &TForm2::ChangeLet2Execute);
+    connect(BarLetAl3, &QSlider::valueChanged, this, &TForm2::ChangeLet3Execute);
+    connect(BarLetAl4, &QSlider::valueChanged, this, &TForm2::ChangeLet4Execute);
+    connect(MinPlus, &QPushButton::clicked, this, &TForm2::MinPlusClick);
+    connect(MinMoins, &QPushButton::clicked, this, &TForm2::MinMoinsClick);
+}
+
+void TForm2::AttacheParametres(Tparametres_mesure& parametres) {
+    parametres_ = &parametres;
+}
+
+void TForm2::attache_fenetre(QWidget* principale) {
+    principale_ = principale;
+}
+
+void TForm2::RafraichitPanneau() {
+    if (parametres_ == nullptr) {
+        return;
+    }
+    const Traducteur t;
+    parametres_->modifiable = false;
+    redessine_titres_globaux(t);
+    redessine_generations(t);
+    redessine_effectifs(t);
+    redessine_fecondite(t);
+    redessine_titres_alleles(t);
+    redessine_rangees_alleles();
+    if (parametres_->a_change() && principale_ != nullptr) {
+        principale_->repaint();
+    }
+    parametres_->modifiable = true;
+}
+
+// Caption, then the number of alleles: `ajuste` first, so that the per-allele
+// sequences fit the count before anything reads them.
+void TForm2::redessine_titres_globaux(const Traducteur& t) {
+    setWindowTitle(plateforme::qt(t.traduit("Panneau de commande")));
+    ecrit(LabBarNbAll, t.traduit("Nb d'allèles"));
+    Bar_nb_all->setValue(entier_barre(parametres_->ajuste().nb_alleles));
+}
+
+void TForm2::redessine_generations(const Traducteur& t) {
+    const Tparametres_mesure& p = *parametres_;
+    ecrit(LabNbGen, t.traduit("Nb générations"));
+    ecrit(LabNbGenMax, plateforme::entier(p.nb_generations_max, true));
+    ecrit(LabNbGenMin, QStringLiteral("0"));
+    regle(Bar_nb_gen, entier_barre(p.nb_generations_max), 0,
+          entier_barre(p.nb_generations_max / 10), entier_barre(p.nb_generations));
+}
+
+void TForm2::redessine_effectifs(const Traducteur& t) {
+    const Tparametres_mesure& p = *parametres_;
+    const int plafond = entier_barre(p.effectif_plafond);
+    const int graduation = entier_barre(p.effectif_plafond / 10);
+    ecrit(LabEfMax, t.traduit("Effectif") + " maxi");
+    ecrit(LabEfMaxMax, plateforme::entier(p.effectif_plafond, true));
+    ecrit(LabEfMaxMin, QStringLiteral("0"));
+    regle(Bar_Ef_Max, plafond, 0, graduation, entier_barre(p.effectif_max));
+    MinPlus->setToolTip(plateforme::qt(t.traduit("Réglage fin: Ajoute un individu")));
+    MinMoins->setToolTip(plateforme::qt(t.traduit("Réglage fin: Enlève un individu")));
+    ecrit(LabEfMin, t.traduit("Effectif") + " mini");
+    ecrit(LabEfMinMax, plateforme::entier(p.effectif_plafond, true));
+    ecrit(LabEfMinMin, QStringLiteral("0"));
+    regle(Bar_Ef_Min, plafond, 0, graduation, entier_barre(p.effectif_min));
+}
+
+void TForm2::redessine_fecondite(const Traducteur& t) {
+    const Tparametres_mesure& p = *parametres_;
+    ecrit(LabFec, t.traduit("Fécondité"));
+    ecrit(LabFecMax, plateforme::decimal_un(p.fecondite_max));
+    ecrit(LabFecMin, plateforme::decimal_un(p.fecondite_min));
+    regle(Bar_Fec, static_cast<int>(static_cast<double>(p.fecondite_max) * 100.0),
+          static_cast<int>(static_cast<double>(p.fecondite_min) * 100.0), 10,
+          pourcent(p.fecondite));
+}
+
+void TForm2::redessine_titres_alleles(const Traducteur& t) {
+    ecrit(LabFreq, t.traduit("Fréquences alléliques"));
+    ecrit(LabFreqMin, QStringLiteral("0 %"));
+    ecrit(LabFreqMax, QStringLiteral("100 %"));
+    ecrit(LabLetal, t.traduit("Létalité"));
+    ecrit(LabLetMin, QStringLiteral("0 %"));
+    ecrit(LabLetMax, QStringLiteral("100 %"));
+}
+
+// Rows 1 and 2 are always shown, rows 3 and 4 only for as many alleles. The
+// last allele's frequency follows from the others, so its bar is disabled.
+// Rows beyond the count keep a position too: 0 for a frequency, the
+// remembered lethality for a lethality.
+void TForm2::redessine_rangees_alleles() {
+    const Tparametres_mesure& p = *parametres_;
+    const std::uint32_t n = p.nb_alleles;
+    const auto frequence = [&](QSlider* barre, unsigned i) {
+        regle(barre, 100, 0, 10, pourcent(p.frequence(i)));
+    };
+    const auto letalite = [&](QSlider* barre, unsigned i) {
+        regle(barre, 100, 0, 10, pourcent(p.letalite(i)));
+    };
+    frequence(BarFreqAl1, 0);
+    letalite(BarLetAl1, 0);
+
+    BarFreqAl2->setEnabled(n > 2);
+    frequence(BarFreqAl2, 1);
+    letalite(BarLetAl2, 1);
+
+    Labnum3->setVisible(n > 2);
+    BarFreqAl3->setVisible(n > 2);
+    BarFreqAl3->setEnabled(n > 3);
+    frequence(BarFreqAl3, 2);
+    BarLetAl3->setVisible(n > 2);
+    letalite(BarLetAl3, 2);
+
+    Labnum4->setVisible(n > 3);
+    BarFreqAl4->setVisible(n > 3);
+    BarFreqAl4->setEnabled(false);
+    frequence(BarFreqAl4, 3);
+    BarLetAl4->setVisible(n > 3);
+    letalite(BarLetAl4, 3);
+}
+
+bool TForm2::peut_ecrire() const {
+    return parametres_ != nullptr && parametres_->modifiable;
+}
+
+void TForm2::ChangeNbAlleleExecute() {
+    if (!peut_ecrire()) {
+        return;
+    }
+    parametres_->nb_alleles = position(Bar_nb_all);
+    RafraichitPanneau();
+}
+
+void TForm2::ChangeNbGenExecute() {
+    if (!peut_ecrire()) {
+        return;
+    }
+    parametres_->nb_generations = std::max(position(Bar_nb_gen), 10u);
+    RafraichitPanneau();
+}
+
+void TForm2::ChangeEfMaxExecute() {
+    if (!peut_ecrire()) {
+        return;
+    }
+    Tparametres_mesure& p = *parametres_;
+    p.effectif_max = std::max(10u, std::max(position(Bar_Ef_Max), p.effectif_min));
+    RafraichitPanneau();
+}
+
+void TForm2::ChangeEfMinExecute() {
+    if (!peut_ecrire()) {
+        return;
+    }
+    Tparametres_mesure& p = *parametres_;
+    p.effectif_min = std::max(p.effectif_plancher, std::min(position(Bar_Ef_Min), p.effectif_max));
+    RafraichitPanneau();
+}
+
+void TForm2::ChangeFeconditeExecute() {
+    if (!peut_ecrire()) {
+        return;
+    }
+    parametres_->fecondite = centiemes(Bar_Fec);
+    RafraichitPanneau();
+}
+
+void TForm2::change_frequence(unsigned allele, const QSlider* barre) {
+    if (!peut_ecrire()) {
+        return;
+    }
+    parametres_->fixe_frequence(allele, centiemes(barre));
+    RafraichitPanneau();
+}
+
+void TForm2::ChangeFreqAl1Execute() {
+    change_frequence(0, BarFreqAl1);
+}
+void TForm2::ChangeFreqAl2Execute() {
+    change_frequence(1, BarFreqAl2);
+}
+void TForm2::ChangeFreqAl3Execute() {
+    change_frequence(2, BarFreqAl3);
+}
+void TForm2::ChangeFreqAl4Execute() {
+    change_frequence(3, BarFreqAl4);
+}
+
+// A lethality takes part in no correction, so the panel is not redrawn; the
+// main window learns of it at the next redraw or repaint.
+void TForm2::change_letalite(unsigned allele, const QSlider* barre) {
+    if (!peut_ecrire()) {
+        return;
+    }
+    std::vector<float>& letalites = parametres_->letalites;
+    if (letalites.size() <= allele) {
+        letalites.resize(allele + 1, 0.0f);
+    }
+    letalites[allele] = centiemes(barre);
+}
+
+void TForm2::ChangeLet1Execute() {
+    change_letalite(0, BarLetAl1);
+}
+void TForm2::ChangeLet2Execute() {
+    change_letalite(1, BarLetAl2);
+}
+void TForm2::ChangeLet3Execute() {
+    change_letalite(2, BarLetAl3);
+}
+void TForm2::ChangeLet4Execute() {
+    change_letalite(3, BarLetAl4);
+}
+
+void TForm2::MinPlusClick() {
+    if (!peut_ecrire()) {
+        return;
+    }
+    Tparametres_mesure& p = *parametres_;
+    p.effectif_min =
+        std::max(p.effectif_plancher, std::min(position(Bar_Ef_Min) + 1, p.effectif_max));
+    RafraichitPanneau();
+}
+
+// The bar never stands at 0 (its value is at least the floor), but one below
+// 0 would wrap around as an unsigned size: stop at 0 first.
+void TForm2::MinMoinsClick() {
+    if (!peut_ecrire()) {
+        return;
+    }
+    Tparametres_mesure& p = *parametres_;
+    const std::uint32_t en_dessous = std::max(position(Bar_Ef_Min), 1u) - 1;
+    p.effectif_min = std::max(p.effectif_plancher, en_dessous);
+    RafraichitPanneau();
+}
+
+// Creation handler: nothing to prepare, the first redraw fills the panel.
+void TForm2::InitialisationExecute() {}
