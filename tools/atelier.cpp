@@ -20,14 +20,17 @@ namespace {
 
 bool ecrit_icones(const QDir& dossier) {
     for (int cote : {48, 128, 256}) {
-        if (!dessin::icone(cote).save(dossier.filePath(QStringLiteral("quorvel-%1.png").arg(cote)))) {
+        if (!dessin::icone(cote).save(
+                dossier.filePath(QStringLiteral("quorvel-%1.png").arg(cote)))) {
             return false;
         }
     }
     return true;
 }
 
-void choisit_langue(const QString& code) { Traducteur().langue() = code == "en" ? anglais : francais; }
+void choisit_langue(const QString& code) {
+    Traducteur().langue() = code == "en" ? anglais : francais;
+}
 
 bool capture_apropos(const QDir& dossier, const QString& code) {
     choisit_langue(code);
@@ -44,11 +47,12 @@ bool capture_aide(const QDir& dossier, const QString& code) {
     aide::ouvre_aide(&parent);
     auto* visionneuse = parent.findChild<TVisionneuseAide*>();
     QApplication::processEvents();
-    const bool sommaire = visionneuse->grab().save(dossier.filePath(QStringLiteral("aide_%1.png").arg(code)));
+    const bool sommaire =
+        visionneuse->grab().save(dossier.filePath(QStringLiteral("aide_%1.png").arg(code)));
     visionneuse->texte()->setSource(QUrl(QStringLiteral("#panmixie")));
     QApplication::processEvents();
-    return sommaire &&
-           visionneuse->grab().save(dossier.filePath(QStringLiteral("aide_rubrique_%1.png").arg(code)));
+    return sommaire && visionneuse->grab().save(
+                           dossier.filePath(QStringLiteral("aide_rubrique_%1.png").arg(code)));
 }
 
 int montre(const QString& quoi, const QString& code) {

@@ -14,7 +14,9 @@ QString chemin_aide(const QString& repertoire) {
     return repertoire + plateforme::qt(T.traduit("Quorvel.hlp"));
 }
 
-QString chemin_aide() { return chemin_aide(QCoreApplication::applicationDirPath() + "/"); }
+QString chemin_aide() {
+    return chemin_aide(QCoreApplication::applicationDirPath() + "/");
+}
 
 void ouvre_aide(QWidget* parent) {
     static QPointer<TVisionneuseAide> visionneuse;

@@ -12,7 +12,7 @@ namespace {
 
 // Frequency of the first allele in percent, one value per generation, from a
 // small population: it wanders, then reaches fixation.
-constexpr std::array<int, 24> derive = {50, 52, 59, 62, 59, 68, 69, 68, 68, 72, 81, 82,
+constexpr std::array<int, 24> derive = {50, 52, 59, 62, 59, 68, 69, 68, 68, 72,  81,  82,
                                         81, 80, 70, 81, 79, 86, 90, 95, 99, 100, 100, 100};
 
 const QColor argent(0xC0, 0xC0, 0xC0);
@@ -34,7 +34,8 @@ QPolygonF courbe(const QRectF& zone, bool complement) {
 }
 
 // Axes with ticks, then the two curves, in the plot rectangle `zone`.
-void dessine_graphique(QPainter& peintre, const QRectF& zone, qreal trait, const QColor& couleur_axes) {
+void dessine_graphique(QPainter& peintre, const QRectF& zone, qreal trait,
+                       const QColor& couleur_axes) {
     QPen axes(couleur_axes, trait);
     axes.setCapStyle(Qt::FlatCap);
     peintre.setPen(axes);

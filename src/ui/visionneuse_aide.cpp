@@ -163,7 +163,8 @@ void TVisionneuseAide::affiche_erreur(const QString& chemin) {
     const Libelles textes = libelles();
     chemin_fichier = chemin;
     lu = false;
-    const QString nom = QStringLiteral("<b>%1</b>").arg(QDir::toNativeSeparators(chemin).toHtmlEscaped());
+    const QString nom =
+        QStringLiteral("<b>%1</b>").arg(QDir::toNativeSeparators(chemin).toHtmlEscaped());
     navigateur->clearHistory();
     navigateur->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p>")
                             .arg(textes.indisponible.toHtmlEscaped(),

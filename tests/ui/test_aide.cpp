@@ -17,7 +17,9 @@
 
 namespace {
 
-QString repertoire_programme() { return QCoreApplication::applicationDirPath() + "/"; }
+QString repertoire_programme() {
+    return QCoreApplication::applicationDirPath() + "/";
+}
 
 // Runs with another working directory, then goes back.
 class AilleursQueLeProgramme : public ::testing::Test {

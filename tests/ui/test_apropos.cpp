@@ -54,8 +54,8 @@ TEST(Apropos, EveryTextFitsInThePanelInBothLanguages) {
     for (langues l : {francais, anglais}) {
         LangueTemporaire langue(l);
         boite.RafraichitApropos();
-        for (QLabel* etiquette : {boite.ProductName, boite.Version, boite.LabAuteur,
-                                  boite.Comments, boite.LabDate, boite.LabDecrit}) {
+        for (QLabel* etiquette : {boite.ProductName, boite.Version, boite.LabAuteur, boite.Comments,
+                                  boite.LabDate, boite.LabDecrit}) {
             const QRect place = etiquette->geometry();
             // Not clipped: the label is as large as its text needs.
             EXPECT_GE(etiquette->height(), etiquette->heightForWidth(etiquette->width()));

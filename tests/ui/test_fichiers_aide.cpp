@@ -78,17 +78,32 @@ TEST(FichiersAide, EveryLinkLeadsToAnAnchorAndEveryTopicIsInTheContents) {
             visees.insert(cible.mid(1));
         }
         for (const aide::Rubrique& rubrique : aide::rubriques(*document)) {
-            EXPECT_TRUE(visees.count(rubrique.ancre)) << nom << ": " << rubrique.ancre.toStdString();
+            EXPECT_TRUE(visees.count(rubrique.ancre))
+                << nom << ": " << rubrique.ancre.toStdString();
         }
     }
 }
 
 TEST(FichiersAide, NameTheMenusAndControlsAsTheProgramShowsThem) {
-    const char* cles[] = {"&Fichier", "&Outils", "&Mesure", "&Paramètres", "&Langage", "&Aide",
-                          "&Rubriques d'aide", "&A propos", "Echap pour interrompre",
-                          "Nb d'allèles", "Nb générations", "Effectif", "Fécondité",
-                          "Fréquences alléliques", "Létalité", "panmixie", "Panneau de commande",
-                          "Nb individus", " par graduation"};
+    const char* cles[] = {"&Fichier",
+                          "&Outils",
+                          "&Mesure",
+                          "&Paramètres",
+                          "&Langage",
+                          "&Aide",
+                          "&Rubriques d'aide",
+                          "&A propos",
+                          "Echap pour interrompre",
+                          "Nb d'allèles",
+                          "Nb générations",
+                          "Effectif",
+                          "Fécondité",
+                          "Fréquences alléliques",
+                          "Létalité",
+                          "panmixie",
+                          "Panneau de commande",
+                          "Nb individus",
+                          " par graduation"};
     for (auto [langue, nom] : {std::pair{francais, "Quorvel.hlp"}, {anglais, "QuorvelE.hlp"}}) {
         LangueTemporaire choix(langue);
         const QString texte = lit_aide(nom)->toPlainText();
