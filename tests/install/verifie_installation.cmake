@@ -1,0 +1,80 @@
+# cmake -P script: installs ARBRE_CONSTRUCTION into PREFIXE and checks what lands there.
+cmake_minimum_required(VERSION 3.25)
+
+function(echec message)
+    message(FATAL_ERROR "installation: ${message}")
+endfunction()
+
+function(verifie_existe chemin)
+    if(NOT EXISTS "${chemin}")
+        echec("missing ${chemin}")
+    endif()
+endfunction()
+
+# A PNG of the given side, read from its header.
+function(verifie_png chemin cote)
+    verifie_existe("${chemin}")
+    file(READ "${chemin}" entete HEX LIMIT 24)
+    string(SUBSTRING "${entete}" 0 16 signature)
+    if(NOT signature STREQUAL "89504e470d0a1a0a")
+        echec("${chemin} is not a PNG")
+    endif()
+    string(SUBSTRING "${entete}" 32 8 largeur)
+    string(SUBSTRING "${entete}" 40 8 hauteur)
+    math(EXPR largeur "0x${largeur}")
+    math(EXPR hauteur "0x${hauteur}")
+    if(NOT largeur EQUAL cote OR NOT hauteur EQUAL cote)
+        echec("${chemin} is ${largeur} x ${hauteur}, not ${cote} x ${cote}")
+    endif()
+endfunction()
+
+file(REMOVE_RECURSE "${PREFIXE}")
+execute_process(
+    COMMAND "${CMAKE_COMMAND}" --install "${ARBRE_CONSTRUCTION}" --prefix "${PREFIXE}"
+    RESULT_VARIABLE resultat OUTPUT_VARIABLE sortie ERROR_VARIABLE erreurs)
+if(NOT resultat EQUAL 0)
+    echec("cmake --install failed: ${sortie}${erreurs}")
+endif()
+
+# The help files beside the executable, unchanged.
+set(bin "${PREFIXE}/${REP_BIN}")
+foreach(nom Quorvel.hlp QuorvelE.hlp)
+    verifie_existe("${bin}/${nom}")
+    file(SHA256 "${bin}/${nom}" installe)
+    file(SHA256 "${SOURCE_AIDE}/${nom}" source)
+    if(NOT installe STREQUAL source)
+        echec("${bin}/${nom} differs from the source help file")
+    endif()
+endforeach()
+if(AVEC_EXECUTABLE)
+    verifie_existe("${bin}/quorvel")
+endif()
+
+# The menu entry starts the installed executable by its full path.
+set(entree "${PREFIXE}/${REP_DONNEES}/applications/quorvel.desktop")
+verifie_existe("${entree}")
+file(STRINGS "${entree}" lignes ENCODING UTF-8)
+list(GET lignes 0 premiere)
+if(NOT premiere STREQUAL "[Desktop Entry]")
+    echec("${entree} does not start with [Desktop Entry]")
+endif()
+foreach(attendue "Type=Application" "Name=Quorvel" "Exec=${bin}/quorvel" "Icon=quorvel"
+                 "Terminal=false")
+    if(NOT attendue IN_LIST lignes)
+        echec("${entree} lacks the line ${attendue}")
+    endif()
+endforeach()
+
+foreach(cote 48 128 256)
+    verifie_png("${PREFIXE}/${REP_DONNEES}/icons/hicolor/${cote}x${cote}/apps/quorvel.png" ${cote})
+endforeach()
+
+# Every installed file is in the manifest that uninstalling reads.
+file(STRINGS "${ARBRE_CONSTRUCTION}/install_manifest.txt" manifeste)
+file(GLOB_RECURSE installes LIST_DIRECTORIES false "${PREFIXE}/*")
+foreach(fichier IN LISTS installes)
+    if(NOT fichier IN_LIST manifeste)
+        echec("${fichier} is installed but not in install_manifest.txt")
+    endif()
+endforeach()
+message(STATUS "installation: ${PREFIXE} holds the expected tree")
