@@ -135,7 +135,9 @@ QPolygon pixels_du_trait(QPoint debut, QPoint fin, const QRect& cadre) {
 Tsurface_image::Tsurface_image(int largeur, int hauteur)
     : image_(image_blanche(largeur, hauteur)), police_(police_de("Arial", 8)) {}
 
-Tsurface_image::~Tsurface_image() { termine_peinture(); }
+Tsurface_image::~Tsurface_image() {
+    termine_peinture();
+}
 
 void Tsurface_image::redimensionne(int largeur, int hauteur) {
     if (largeur == image_.width() && hauteur == image_.height()) {
@@ -150,7 +152,9 @@ const QImage& Tsurface_image::image() {
     return image_;
 }
 
-Tcouleur Tsurface_image::couleur_pixel(int x, int y) { return depuis_qt(image().pixel(x, y)); }
+Tcouleur Tsurface_image::couleur_pixel(int x, int y) {
+    return depuis_qt(image().pixel(x, y));
+}
 
 int Tsurface_image::pixels_de_points(int points) {
     // points × 96 / 72, rounded half away from zero.
@@ -159,19 +163,29 @@ int Tsurface_image::pixels_de_points(int points) {
     return static_cast<int>(std::clamp(pixels, 1LL, 10000LL));
 }
 
-int Tsurface_image::Width() const { return image_.width(); }
+int Tsurface_image::Width() const {
+    return image_.width();
+}
 
-int Tsurface_image::Height() const { return image_.height(); }
+int Tsurface_image::Height() const {
+    return image_.height();
+}
 
-void Tsurface_image::SetPenColor(Tcouleur couleur) { stylo_ = en_qt(couleur); }
+void Tsurface_image::SetPenColor(Tcouleur couleur) {
+    stylo_ = en_qt(couleur);
+}
 
-void Tsurface_image::SetBrushColor(Tcouleur couleur) { pinceau_ = en_qt(couleur); }
+void Tsurface_image::SetBrushColor(Tcouleur couleur) {
+    pinceau_ = en_qt(couleur);
+}
 
 void Tsurface_image::SetFont(const std::string& nom, int taille_points) {
     police_ = police_de(nom, taille_points);
 }
 
-void Tsurface_image::MoveTo(int x, int y) { position_ = QPoint(x, y); }
+void Tsurface_image::MoveTo(int x, int y) {
+    position_ = QPoint(x, y);
+}
 
 void Tsurface_image::LineTo(int x, int y) {
     const QPoint fin(x, y);

@@ -197,7 +197,7 @@ TEST(SurfaceImage, FloodFillStopsAtTheBorderColourOnly) {
     s.SetBrushColor(vert);
     s.FloodFill(10, 10, magenta); // inside the frame
     EXPECT_EQ(de_couleur(s, vert).size(), 64u);
-    s.FloodFill(5, 5, magenta); // on the border: nothing
+    s.FloodFill(5, 5, magenta);  // on the border: nothing
     s.FloodFill(-1, 3, magenta); // outside: nothing
     s.FloodFill(200, 300, magenta);
     EXPECT_EQ(de_couleur(s, vert).size(), 64u);
