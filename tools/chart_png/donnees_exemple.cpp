@@ -22,7 +22,9 @@ void run_exemple(unsigned nb_alleles, unsigned nb_generations, std::int32_t effe
         float reste = 1.0f;
         std::vector<float> suivantes(nb_alleles, 0.0f);
         for (unsigned a = 0; a < nb_alleles; ++a) {
-            const double p = reste > 0.0f ? std::min(1.0, static_cast<double>(generation.frequences[a] / reste)) : 0.0;
+            const double p =
+                reste > 0.0f ? std::min(1.0, static_cast<double>(generation.frequences[a] / reste))
+                             : 0.0;
             const int tires =
                 a + 1 == nb_alleles ? restant : std::binomial_distribution<int>(restant, p)(hasard);
             suivantes[a] = static_cast<float>(tires) / static_cast<float>(2 * generation.effectif);
