@@ -1,5 +1,4 @@
 #include "chart/graphique.h"
-#include "chart/nombre.h"
 
 #include "surface_enregistreuse.h"
 
@@ -29,7 +28,7 @@ TEST(Axes, GraduationsTruncateTowardZero) {
     EXPECT_FALSE(immense.valide());
 }
 
-TEST(Vecteur, ComplexProductTurnsAQuarterTurnAndOperationsAreComponentwise) {
+TEST(Vecteur, ComplexProductTurnsAQuarterTurn) {
     const Tvecteur axe_x = Tvecteur(7600.0f, 0.0f) * Tvecteur(0.0f, 1.0f);
     EXPECT_EQ(axe_x.x, 0.0f);
     EXPECT_EQ(axe_x.y, 7600.0f);
@@ -39,22 +38,6 @@ TEST(Vecteur, ComplexProductTurnsAQuarterTurnAndOperationsAreComponentwise) {
     const Tvecteur c = Tvecteur(1.0f, 2.0f) * Tvecteur(3.0f, 4.0f);
     EXPECT_EQ(c.x, -5.0f);
     EXPECT_EQ(c.y, 10.0f);
-
-    Tvecteur v = Tvecteur(Tpaire{3, -4}) - Tvecteur(1.0f, 1.0f);
-    v += Tvecteur(0.5f, 0.5f);
-    v /= 2.0f;
-    EXPECT_EQ(v.x, 1.25f);
-    EXPECT_EQ(v.y, -2.25f);
-    const Tvecteur w = (v + v) * 2.0f / 4.0f;
-    EXPECT_EQ(w.x, 1.25f);
-    EXPECT_EQ(w.y, -2.25f);
-}
-
-TEST(Nombre, FourHashesGiveNoTextForZero) {
-    EXPECT_EQ(format_diese(0), "");
-    EXPECT_EQ(format_diese(7), "7");
-    EXPECT_EQ(format_diese(10000), "10000");
-    EXPECT_EQ(format_diese(-12), "-12");
 }
 
 TEST(Geometrie, PageCornersLandOnTheDocumentedPixels) {
@@ -100,13 +83,6 @@ TEST(Geometrie, OffsetsMapLinearlyOntoThePlotRectangle) {
     EXPECT_EQ(page(0, 0), std::make_pair(2000.0f, 9000.0f));
     EXPECT_EQ(page(200, 1000), std::make_pair(9600.0f, 2000.0f));
     EXPECT_EQ(page(100, 500), std::make_pair(5800.0f, 5500.0f));
-}
-
-TEST(Geometrie, WithoutASurfaceEveryPixelIsZero) {
-    const Tgraphique g;
-    const Tpixel p = g.vers_pixels(Tvecteur(9600.0f, 9000.0f));
-    EXPECT_EQ(p.x, 0);
-    EXPECT_EQ(p.y, 0);
 }
 
 } // namespace

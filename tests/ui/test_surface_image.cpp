@@ -312,22 +312,4 @@ TEST_F(ChartImage, AnUpdateOnlyChangesTheLegendNumberAndExtendsTheCurve) {
     EXPECT_EQ(ecran.image(), apres);
 }
 
-TEST_F(ChartImage, ValuesOutsideTheRangesLieOnTheEdgesOfThePlot) {
-    g.abscisse.max = 50;
-    g.ajoute_serie("A", rouge);
-    g.ajoute_point(0, 40, 120.0f); // above the top
-    g.ajoute_point(0, 60, 120.0f); // and beyond the right end
-    g.ajoute_serie("B", bleu);
-    g.ajoute_point(1, 10, -5.0f); // under the range: on the x axis
-    g.ajoute_point(1, 20, -5.0f);
-    g.trace(false);
-    // x 40 is at 2000 + 40 × 152 = 8080 page units: pixel 416.
-    for (int x = 416; x < 494; ++x) {
-        EXPECT_EQ(ecran.couleur_pixel(x, 41), rouge) << x;
-    }
-    for (int x = 181; x < 259; ++x) {
-        EXPECT_EQ(ecran.couleur_pixel(x, 188), bleu) << x;
-    }
-}
-
 } // namespace
