@@ -368,7 +368,7 @@ void TForm1::Action1Execute() {
     AboutBox->exec();
 }
 
-void TForm1::HelpContents1Execute() { ouvre_aide(this); }
+void TForm1::HelpContents1Execute() { aide::ouvre_aide(this); }
 
 void TForm1::paintEvent(QPaintEvent* evenement) {
     RafraichitExecute();

@@ -1,0 +1,283 @@
+#include "ui/surface_image.h"
+
+#include "ui/plateforme.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+namespace {
+
+QColor en_qt(Tcouleur c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+Tcouleur depuis_qt(QRgb rgb) {
+    return static_cast<Tcouleur>(qRed(rgb)) | static_cast<Tcouleur>(qGreen(rgb)) << 8 |
+           static_cast<Tcouleur>(qBlue(rgb)) << 16;
+}
+
+QImage image_blanche(int largeur, int hauteur) {
+    QImage image(std::max(largeur, 0), std::max(hauteur, 0), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QFont police_de(const std::string& nom, int points) {
+    QFont police;
+    QStringList familles{plateforme::qt(nom)};
+    if (nom == "Arial") {
+        familles << QStringLiteral("Liberation Sans");
+    }
+    police.setFamilies(familles);
+    police.setPixelSize(Tsurface_image::pixels_de_points(points));
+    police.setStyleStrategy(QFont::NoAntialias);
+    return police;
+}
+
+// Fills with `remplissage` the 4-connected region of pixels that holds (x, y)
+// and is bounded by pixels of the colour `bord`, one horizontal run at a time.
+void remplit_jusqu_au_bord(QImage& image, int x, int y, QRgb bord, QRgb remplissage) {
+    const int largeur = image.width();
+    const int hauteur = image.height();
+    QRgb* const debut = reinterpret_cast<QRgb*>(image.bits());
+    const std::size_t pas_ligne = static_cast<std::size_t>(image.bytesPerLine()) / sizeof(QRgb);
+    auto pixel = [&](int px, int py) -> QRgb& {
+        return debut[static_cast<std::size_t>(py) * pas_ligne + static_cast<std::size_t>(px)];
+    };
+    auto est_bord = [&](int px, int py) { return (pixel(px, py) & 0xFFFFFF) == (bord & 0xFFFFFF); };
+    std::vector<bool> vu(static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur));
+    auto libre = [&](int px, int py) {
+        return !vu[static_cast<std::size_t>(py) * static_cast<std::size_t>(largeur) +
+                   static_cast<std::size_t>(px)] &&
+               !est_bord(px, py);
+    };
+    std::vector<std::pair<int, int>> graines{{x, y}};
+    while (!graines.empty()) {
+        const auto [gx, gy] = graines.back();
+        graines.pop_back();
+        if (!libre(gx, gy)) {
+            continue;
+        }
+        int gauche = gx;
+        while (gauche > 0 && libre(gauche - 1, gy)) {
+            --gauche;
+        }
+        int droite = gx;
+        while (droite + 1 < largeur && libre(droite + 1, gy)) {
+            ++droite;
+        }
+        for (int px = gauche; px <= droite; ++px) {
+            vu[static_cast<std::size_t>(gy) * static_cast<std::size_t>(largeur) +
+               static_cast<std::size_t>(px)] = true;
+            pixel(px, gy) = remplissage;
+        }
+        // One seed per run of free pixels on the rows above and below.
+        for (int ny : {gy - 1, gy + 1}) {
+            if (ny < 0 || ny >= hauteur) {
+                continue;
+            }
+            bool dans_un_run = false;
+            for (int px = gauche; px <= droite; ++px) {
+                const bool l = libre(px, ny);
+                if (l && !dans_un_run) {
+                    graines.emplace_back(px, ny);
+                }
+                dans_un_run = l;
+            }
+        }
+    }
+}
+
+// Longest line drawn pixel by pixel; only absurd coordinates go beyond.
+constexpr int longueur_max_trait = 1 << 16;
+
+// The pixels of a line from `debut` towards `fin`, the end pixel left out,
+// stepping from the start whatever the direction (Bresenham), those inside
+// `cadre` only. More than `longueur_max_trait` steps give an oversized result.
+QPolygon pixels_du_trait(QPoint debut, QPoint fin, const QRect& cadre) {
+    const long long dx = std::llabs(static_cast<long long>(fin.x()) - debut.x());
+    const long long dy = -std::llabs(static_cast<long long>(fin.y()) - debut.y());
+    QPolygon points;
+    if (std::max(dx, -dy) > longueur_max_trait) {
+        points.resize(longueur_max_trait + 1);
+        return points;
+    }
+    const int sx = debut.x() < fin.x() ? 1 : -1;
+    const int sy = debut.y() < fin.y() ? 1 : -1;
+    long long erreur = dx + dy;
+    QPoint p = debut;
+    while (p != fin) {
+        if (cadre.contains(p)) {
+            points << p;
+        }
+        const long long e2 = 2 * erreur;
+        if (e2 >= dy) {
+            erreur += dy;
+            p.rx() += sx;
+        }
+        if (e2 <= dx) {
+            erreur += dx;
+            p.ry() += sy;
+        }
+    }
+    return points;
+}
+
+} // namespace
+
+Tsurface_image::Tsurface_image(int largeur, int hauteur)
+    : image_(image_blanche(largeur, hauteur)), police_(police_de("Arial", 8)) {}
+
+Tsurface_image::~Tsurface_image() {
+    termine_peinture();
+}
+
+void Tsurface_image::redimensionne(int largeur, int hauteur) {
+    if (largeur == image_.width() && hauteur == image_.height()) {
+        return;
+    }
+    termine_peinture();
+    image_ = image_blanche(largeur, hauteur);
+}
+
+const QImage& Tsurface_image::image() {
+    termine_peinture();
+    return image_;
+}
+
+Tcouleur Tsurface_image::couleur_pixel(int x, int y) {
+    return depuis_qt(image().pixel(x, y));
+}
+
+int Tsurface_image::pixels_de_points(int points) {
+    // points × 96 / 72, rounded half away from zero.
+    const long long produit = static_cast<long long>(points) * 96;
+    const long long pixels = (produit + (produit >= 0 ? 36 : -36)) / 72;
+    return static_cast<int>(std::clamp(pixels, 1LL, 10000LL));
+}
+
+int Tsurface_image::Width() const {
+    return image_.width();
+}
+
+int Tsurface_image::Height() const {
+    return image_.height();
+}
+
+void Tsurface_image::SetPenColor(Tcouleur couleur) {
+    stylo_ = en_qt(couleur);
+}
+
+void Tsurface_image::SetBrushColor(Tcouleur couleur) {
+    pinceau_ = en_qt(couleur);
+}
+
+void Tsurface_image::SetFont(const std::string& nom, int taille_points) {
+    police_ = police_de(nom, taille_points);
+}
+
+void Tsurface_image::MoveTo(int x, int y) {
+    position_ = QPoint(x, y);
+}
+
+void Tsurface_image::LineTo(int x, int y) {
+    const QPoint fin(x, y);
+    QPainter* p = peintre();
+    if (p != nullptr) {
+        const QPolygon points = pixels_du_trait(position_, fin, image_.rect());
+        if (points.size() <= longueur_max_trait) {
+            p->setPen(QPen(stylo_, 1));
+            p->drawPoints(points);
+        } else {
+            // Far off the image: Qt clips it, a flat cap leaving one end out.
+            p->setPen(QPen(stylo_, 1, Qt::SolidLine, Qt::FlatCap));
+            p->drawLine(position_, fin);
+        }
+    }
+    position_ = fin;
+}
+
+void Tsurface_image::Rectangle(int x1, int y1, int x2, int y2) {
+    const QRect r = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                          QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
+    QPainter* p = peintre();
+    if (p == nullptr || r.isEmpty()) {
+        return;
+    }
+    p->fillRect(r, pinceau_);
+    p->fillRect(QRect(r.left(), r.top(), r.width(), 1), stylo_);
+    p->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), stylo_);
+    p->fillRect(QRect(r.left(), r.top(), 1, r.height()), stylo_);
+    p->fillRect(QRect(r.right(), r.top(), 1, r.height()), stylo_);
+}
+
+void Tsurface_image::TextOut(int x, int y, const std::string& texte) {
+    QPainter* p = peintre();
+    if (p == nullptr) {
+        return;
+    }
+    p->fillRect(QRect(x, y, TextWidth(texte), TextHeight(texte)), pinceau_);
+    ecrit(x, y, plateforme::qt(texte));
+}
+
+void Tsurface_image::TextRect(int gauche, int haut, int droite, int bas, int x, int y,
+                              const std::string& texte) {
+    QPainter* p = peintre();
+    const QRect cadre(gauche, haut, droite - gauche, bas - haut);
+    if (p == nullptr || cadre.isEmpty()) {
+        return;
+    }
+    p->fillRect(cadre, pinceau_);
+    p->setClipRect(cadre);
+    ecrit(x, y, plateforme::qt(texte));
+    p->setClipping(false);
+}
+
+int Tsurface_image::TextWidth(const std::string& texte) {
+    return QFontMetrics(police_, &image_).horizontalAdvance(plateforme::qt(texte));
+}
+
+int Tsurface_image::TextHeight(const std::string&) {
+    return QFontMetrics(police_, &image_).height();
+}
+
+void Tsurface_image::FloodFill(int x, int y, Tcouleur bord) {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) {
+        return;
+    }
+    termine_peinture();
+    remplit_jusqu_au_bord(image_, x, y, en_qt(bord).rgb(), pinceau_.rgb());
+}
+
+QPainter* Tsurface_image::peintre() {
+    if (image_.isNull()) {
+        return nullptr;
+    }
+    if (!peintre_) {
+        peintre_ = std::make_unique<QPainter>(&image_);
+        peintre_->setRenderHint(QPainter::Antialiasing, false);
+        peintre_->setRenderHint(QPainter::TextAntialiasing, false);
+    }
+    return peintre_.get();
+}
+
+void Tsurface_image::termine_peinture() {
+    if (peintre_) {
+        peintre_->end();
+        peintre_.reset();
+    }
+}
+
+void Tsurface_image::ecrit(int x, int y, const QString& texte) {
+    QPainter* p = peintre();
+    p->setFont(police_);
+    p->setPen(Qt::black);
+    p->drawText(QPoint(x, y + QFontMetrics(police_, &image_).ascent()), texte);
+}

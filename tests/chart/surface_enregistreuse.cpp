@@ -1,0 +1,80 @@
+#include "surface_enregistreuse.h"
+
+void Surface_enregistreuse::SetPenColor(Tcouleur couleur) {
+    stylo = couleur;
+    appels.push_back({"SetPenColor", {static_cast<int>(couleur)}, {}});
+}
+
+void Surface_enregistreuse::SetBrushColor(Tcouleur couleur) {
+    pinceau = couleur;
+    appels.push_back({"SetBrushColor", {static_cast<int>(couleur)}, {}});
+}
+
+void Surface_enregistreuse::SetFont(const std::string& nom, int taille_points) {
+    police = nom;
+    taille_police = taille_points;
+    appels.push_back({"SetFont", {taille_points}, nom});
+}
+
+void Surface_enregistreuse::MoveTo(int x, int y) {
+    x_ = x;
+    y_ = y;
+    appels.push_back({"MoveTo", {x, y}, {}});
+}
+
+void Surface_enregistreuse::LineTo(int x, int y) {
+    traits.push_back({x_, y_, x, y, stylo});
+    x_ = x;
+    y_ = y;
+    appels.push_back({"LineTo", {x, y}, {}});
+}
+
+void Surface_enregistreuse::Rectangle(int x1, int y1, int x2, int y2) {
+    appels.push_back({"Rectangle", {x1, y1, x2, y2, static_cast<int>(stylo)}, {}});
+}
+
+void Surface_enregistreuse::TextOut(int x, int y, const std::string& texte) {
+    appels.push_back({"TextOut", {x, y}, texte});
+}
+
+void Surface_enregistreuse::TextRect(int gauche, int haut, int droite, int bas, int x, int y,
+                                     const std::string& texte) {
+    appels.push_back({"TextRect", {gauche, haut, droite, bas, x, y}, texte});
+}
+
+int Surface_enregistreuse::TextWidth(const std::string& texte) {
+    return static_cast<int>(texte.size()) * largeur_caractere;
+}
+
+int Surface_enregistreuse::TextHeight(const std::string&) {
+    return hauteur_texte;
+}
+
+void Surface_enregistreuse::FloodFill(int x, int y, Tcouleur bord) {
+    appels.push_back({"FloodFill", {x, y, static_cast<int>(bord), static_cast<int>(pinceau)}, {}});
+}
+
+std::vector<Appel> Surface_enregistreuse::de(const std::string& op) const {
+    std::vector<Appel> choisis;
+    for (const Appel& appel : appels) {
+        if (appel.op == op) {
+            choisis.push_back(appel);
+        }
+    }
+    return choisis;
+}
+
+std::vector<Surface_enregistreuse::Trait> Surface_enregistreuse::traits_de(Tcouleur couleur) const {
+    std::vector<Trait> choisis;
+    for (const Trait& trait : traits) {
+        if (trait.couleur == couleur) {
+            choisis.push_back(trait);
+        }
+    }
+    return choisis;
+}
+
+void Surface_enregistreuse::oublie() {
+    appels.clear();
+    traits.clear();
+}
