@@ -7,8 +7,4 @@ bash scripts/deps.sh "${BUILD_PACKAGES[@]}"
 
 cmake --preset release
 cmake --build --preset release -j "$(nproc)"
-if [ -x build/release/src/ui/quorvel ]; then
-    exec build/release/src/ui/quorvel
-fi
-# Until the windows exist, the model benchmark shows the model at work.
-exec build/release/bench/bench_model
+exec build/release/bin/quorvel

@@ -7,7 +7,7 @@ Tecran::Tecran(QWidget* parent) : QWidget(parent), surface(1, 1) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-const QImage& Tecran::image() const { return surface.image(); }
+const QImage& Tecran::image() { return surface.image(); }
 
 void Tecran::paintEvent(QPaintEvent* evenement) {
     if (efface && redessine) {

@@ -19,7 +19,7 @@ public:
     // again before it is shown.
     void sur_effacement(std::function<void()> action) { redessine = std::move(action); }
 
-    const QImage& image() const;
+    const QImage& image();
 
     int Width() const override;
     int Height() const override;

@@ -145,3 +145,11 @@ QIcon icone(Ticone numero) {
     resultat.addPixmap(image(numero, 32));
     return resultat;
 }
+
+QIcon icone_application() {
+    QIcon resultat;
+    for (const char* taille : {"48", "128", "256"}) {
+        resultat.addFile(QStringLiteral(":/icones/quorvel-%1.png").arg(QLatin1String(taille)));
+    }
+    return resultat;
+}

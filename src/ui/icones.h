@@ -15,3 +15,7 @@ enum Ticone {
 };
 
 QIcon icone(Ticone numero);
+
+// The application icon, from the program's resources (":/icones/quorvel-48.png",
+// "-128.png" and "-256.png"): for the title bars and the task bar.
+QIcon icone_application();

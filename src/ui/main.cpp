@@ -4,6 +4,7 @@
 #include "ui/Apropos.h"
 #include "ui/ProjetType.h"
 #include "ui/application.h"
+#include "ui/icones.h"
 #include "ui/reglages.h"
 
 #include <exception>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<TApplication> application;
     try {
         application = std::make_unique<TApplication>(argc, argv);
+        TApplication::setWindowIcon(icone_application());
         TForm1 Form1;
         TAboutBox AboutBox;
         TForm2 Form2;

@@ -4,7 +4,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPolygon>
 
 #include <algorithm>
 #include <cstdlib>
@@ -98,36 +97,41 @@ void remplit_jusqu_au_bord(QImage& image, int x, int y, QRgb bord, QRgb rempliss
 // Longest line drawn pixel by pixel; only absurd coordinates go beyond.
 constexpr int longueur_max_trait = 1 << 16;
 
-// The pixels of a line from `debut` towards `fin`, the end pixel left out,
-// stepping from the start whatever the direction (Bresenham), those inside
-// `cadre` only. More than `longueur_max_trait` steps give an oversized result.
-QPolygon pixels_du_trait(QPoint debut, QPoint fin, const QRect& cadre) {
+// Paints the pixels of a line from `debut` towards `fin`, the end pixel left
+// out, stepping from the start whatever the direction (Bresenham), straight
+// into the image; pixels outside it are skipped. Answers false, painting
+// nothing, for a line of more than `longueur_max_trait` steps.
+bool trace_pixels(QImage& image, QPoint debut, QPoint fin, QRgb couleur) {
     const long long dx = std::llabs(static_cast<long long>(fin.x()) - debut.x());
     const long long dy = -std::llabs(static_cast<long long>(fin.y()) - debut.y());
-    QPolygon points;
     if (std::max(dx, -dy) > longueur_max_trait) {
-        points.resize(longueur_max_trait + 1);
-        return points;
+        return false;
     }
+    const int largeur = image.width();
+    const int hauteur = image.height();
+    auto* const debut_image = reinterpret_cast<QRgb*>(image.bits());
+    const auto pas_ligne = static_cast<std::size_t>(image.bytesPerLine()) / sizeof(QRgb);
     const int sx = debut.x() < fin.x() ? 1 : -1;
     const int sy = debut.y() < fin.y() ? 1 : -1;
     long long erreur = dx + dy;
-    QPoint p = debut;
-    while (p != fin) {
-        if (cadre.contains(p)) {
-            points << p;
+    int px = debut.x();
+    int py = debut.y();
+    while (px != fin.x() || py != fin.y()) {
+        if (px >= 0 && py >= 0 && px < largeur && py < hauteur) {
+            debut_image[static_cast<std::size_t>(py) * pas_ligne + static_cast<std::size_t>(px)] =
+                couleur;
         }
         const long long e2 = 2 * erreur;
         if (e2 >= dy) {
             erreur += dy;
-            p.rx() += sx;
+            px += sx;
         }
         if (e2 <= dx) {
             erreur += dx;
-            p.ry() += sy;
+            py += sy;
         }
     }
-    return points;
+    return true;
 }
 
 } // namespace
@@ -189,14 +193,13 @@ void Tsurface_image::MoveTo(int x, int y) {
 
 void Tsurface_image::LineTo(int x, int y) {
     const QPoint fin(x, y);
-    QPainter* p = peintre();
-    if (p != nullptr) {
-        const QPolygon points = pixels_du_trait(position_, fin, image_.rect());
-        if (points.size() <= longueur_max_trait) {
-            p->setPen(QPen(stylo_, 1));
-            p->drawPoints(points);
-        } else {
+    if (!image_.isNull()) {
+        // Curves are thousands of short lines: their pixels go straight into
+        // the image, with no painter open.
+        termine_peinture();
+        if (!trace_pixels(image_, position_, fin, stylo_.rgb())) {
             // Far off the image: Qt clips it, a flat cap leaving one end out.
+            QPainter* p = peintre();
             p->setPen(QPen(stylo_, 1, Qt::SolidLine, Qt::FlatCap));
             p->drawLine(position_, fin);
         }

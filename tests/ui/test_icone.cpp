@@ -1,4 +1,4 @@
-#include "ui/icone.h"
+#include "ui/icones.h"
 
 #include <QFile>
 #include <QImage>
