@@ -27,7 +27,11 @@ QString decimal_deux(float valeur);
 QString decimal_un(float valeur);
 
 // UTF-8 text of the model and the translator as a Qt string, and back.
-inline QString qt(const std::string& texte) { return QString::fromStdString(texte); }
-inline std::string std_(const QString& texte) { return texte.toStdString(); }
+inline QString qt(const std::string& texte) {
+    return QString::fromStdString(texte);
+}
+inline std::string std_(const QString& texte) {
+    return texte.toStdString();
+}
 
 } // namespace plateforme
