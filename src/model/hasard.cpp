@@ -7,7 +7,7 @@ Thasard hasard;
 
 void Thasard::seme(std::uint64_t graine) {
     // splitmix64 spreads any seed, 0 included, over the whole state.
-    for (std::uint64_t& mot : etat) {
+    for (std::uint64_t& mot : generateur.etat) {
         graine += 0x9E3779B97F4A7C15ULL;
         std::uint64_t z = graine;
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;

@@ -1,0 +1,70 @@
+#include "model/generation.h"
+
+#include "model/hasard.h"
+#include "model/parametres.h"
+#include "model/tronque.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Built on first use, after the process-wide objects, and so destroyed
+// before them at exit.
+Ttable_descendants& table() {
+    static Ttable_descendants instance = [] {
+        Ttable_descendants t;
+        t.taille = parametres.resolution;
+        t.nombres.assign(t.taille, 0);
+        return t;
+    }();
+    return instance;
+}
+
+// Each number of children k fills (proba_poisson(k) x T, as a 32-bit float,
+// truncated) entries in turn; entries beyond keep what they held.
+void remplit(Ttable_descendants& t, float lambda, unsigned n) {
+    t.moyenne = lambda;
+    t.taille = parametres.resolution;
+    t.nombres.resize(t.taille, 0);
+    std::uint32_t position = 0;
+    for (unsigned k = 0; k <= n; ++k) {
+        const auto produit = static_cast<float>(proba_poisson(k, lambda) * t.taille);
+        const std::uint32_t nombre = compte_tronque(produit, t.taille - position);
+        std::fill_n(t.nombres.begin() + position, nombre, k);
+        position += nombre;
+    }
+}
+
+} // namespace
+
+const Ttable_descendants& table_descendants() {
+    return table();
+}
+
+const Ttable_descendants& table_descendants_pour(float lambda, unsigned n) {
+    Ttable_descendants& t = table();
+    if (lambda != t.moyenne || t.taille != parametres.resolution) {
+        remplit(t, lambda, n);
+    }
+    return t;
+}
+
+unsigned tirage_poisson(float lambda, unsigned n) {
+    return tire_descendants(table_descendants_pour(lambda, n), hasard);
+}
+
+double proba_poisson(unsigned k, float lambda) {
+    if (lambda == 0.0f && k == 0) {
+        return 1.0;
+    }
+    const double l = lambda;
+    return std::pow(l, static_cast<double>(k)) / factorielle(k) * std::pow(2.718281828, -l);
+}
+
+double factorielle(unsigned k) {
+    if (k <= 1) {
+        return 1.0;
+    }
+    return k * factorielle(k - 1);
+}
