@@ -1,7 +1,8 @@
 // The process-wide objects, defined here in the order of their construction
 // so that they are destroyed in reverse at exit.
-#include "model/parametres.h"
-#include "model/population.h"
+#include "model/globaux.h"
 
+Tgraphique graphique_frequences;
+Tgraphique graphique_effectif;
 Tparametres_mesure parametres;
 Tpopulation population;

@@ -21,9 +21,13 @@ void rafraichit_fenetre() {
     }
 }
 
-bool laisse_passer_messages() { return !fenetre.traite_messages || fenetre.traite_messages(); }
+bool laisse_passer_messages() {
+    return !fenetre.traite_messages || fenetre.traite_messages();
+}
 
-bool echap_presse() { return fenetre.echap && fenetre.echap(); }
+bool echap_presse() {
+    return fenetre.echap && fenetre.echap();
+}
 
 void enregistre_generation(std::uint32_t g) {
     const auto x = static_cast<std::int32_t>(g);
@@ -36,7 +40,9 @@ void enregistre_generation(std::uint32_t g) {
 
 } // namespace
 
-void attache_fenetre_simulation(Tfenetre_simulation f) { fenetre = std::move(f); }
+void attache_fenetre_simulation(Tfenetre_simulation f) {
+    fenetre = std::move(f);
+}
 
 bool une_fois_sur(unsigned n) {
     ++compteur_une_fois_sur;

@@ -242,12 +242,12 @@ void TForm1::RafraichitExecute() {
 
 void TForm1::rafraichit_textes(const Traducteur& t) {
     const QString effectif = qt(t.traduit("Effectif"));
-    fixe_texte(LabPanmix, QStringLiteral("<- - ") + qt(t.traduit("panmixie")) +
-                              QStringLiteral(" + ->"));
-    fixe_texte(LabEfMax, effectif + QStringLiteral(" max ") +
-                             plateforme::entier(parametres.effectif_max));
-    fixe_texte(LabEfMin, effectif + QStringLiteral(" min ") +
-                             plateforme::entier(parametres.effectif_min));
+    fixe_texte(LabPanmix,
+               QStringLiteral("<- - ") + qt(t.traduit("panmixie")) + QStringLiteral(" + ->"));
+    fixe_texte(LabEfMax,
+               effectif + QStringLiteral(" max ") + plateforme::entier(parametres.effectif_max));
+    fixe_texte(LabEfMin,
+               effectif + QStringLiteral(" min ") + plateforme::entier(parametres.effectif_min));
     fixe_texte(LabNbGen, qt(t.traduit("Nb générations")) + QStringLiteral("  ") +
                              plateforme::entier(parametres.nb_generations));
     fixe_texte(LabFec, qt(t.traduit("Fécondité")) + QStringLiteral("  ") +
@@ -281,8 +281,7 @@ void TForm1::rafraichit_graphiques(const Traducteur& t) {
             graphique_frequences.ajoute_serie(nom, aspect[i].couleur);
         }
     }
-    if (static_cast<std::int32_t>(parametres.nb_generations) !=
-        graphique_effectif.abscisse.max) {
+    if (static_cast<std::int32_t>(parametres.nb_generations) != graphique_effectif.abscisse.max) {
         graphique_effectif.abscisse.max = static_cast<std::int32_t>(parametres.nb_generations);
         graphique_frequences.abscisse.max = static_cast<std::int32_t>(parametres.nb_generations);
     }
@@ -346,8 +345,12 @@ void TForm1::adopte_traductions_qt() {
     }
 }
 
-void TForm1::FrancaisExecute() { ChangeLangue(francais); }
-void TForm1::AnglaisExecute() { ChangeLangue(anglais); }
+void TForm1::FrancaisExecute() {
+    ChangeLangue(francais);
+}
+void TForm1::AnglaisExecute() {
+    ChangeLangue(anglais);
+}
 
 void TForm1::MesureExecute() {
     graphique_frequences.efface_valeurs();
@@ -374,7 +377,9 @@ void TForm1::Action1Execute() {
     AboutBox->exec();
 }
 
-void TForm1::HelpContents1Execute() { aide::ouvre_aide(this); }
+void TForm1::HelpContents1Execute() {
+    aide::ouvre_aide(this);
+}
 
 void TForm1::paintEvent(QPaintEvent* evenement) {
     RafraichitExecute();

@@ -45,8 +45,8 @@ void Tancrage::place(QSize parent) const {
             place_axe(a.conception.x(), a.conception.width(), conception.width(), parent.width(),
                       (a.bords & gauche) != 0, (a.bords & droite) != 0);
         const auto [y, hauteur] =
-            place_axe(a.conception.y(), a.conception.height(), conception.height(),
-                      parent.height(), (a.bords & haut) != 0, (a.bords & bas) != 0);
+            place_axe(a.conception.y(), a.conception.height(), conception.height(), parent.height(),
+                      (a.bords & haut) != 0, (a.bords & bas) != 0);
         a.enfant->setGeometry(x, y, largeur, hauteur);
     }
 }

@@ -7,7 +7,9 @@ Tecran::Tecran(QWidget* parent) : QWidget(parent), surface(1, 1) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-const QImage& Tecran::image() { return surface.image(); }
+const QImage& Tecran::image() {
+    return surface.image();
+}
 
 void Tecran::paintEvent(QPaintEvent* evenement) {
     if (efface && redessine) {
@@ -23,14 +25,24 @@ void Tecran::resizeEvent(QResizeEvent* /*evenement*/) {
     efface = true;
 }
 
-int Tecran::Width() const { return surface.Width(); }
-int Tecran::Height() const { return surface.Height(); }
-void Tecran::SetPenColor(Tcouleur couleur) { surface.SetPenColor(couleur); }
-void Tecran::SetBrushColor(Tcouleur couleur) { surface.SetBrushColor(couleur); }
+int Tecran::Width() const {
+    return surface.Width();
+}
+int Tecran::Height() const {
+    return surface.Height();
+}
+void Tecran::SetPenColor(Tcouleur couleur) {
+    surface.SetPenColor(couleur);
+}
+void Tecran::SetBrushColor(Tcouleur couleur) {
+    surface.SetBrushColor(couleur);
+}
 void Tecran::SetFont(const std::string& nom, int taille_points) {
     surface.SetFont(nom, taille_points);
 }
-void Tecran::MoveTo(int x, int y) { surface.MoveTo(x, y); }
+void Tecran::MoveTo(int x, int y) {
+    surface.MoveTo(x, y);
+}
 
 void Tecran::LineTo(int x, int y) {
     surface.LineTo(x, y);
@@ -53,8 +65,12 @@ void Tecran::TextRect(int gauche, int haut, int droite, int bas, int x, int y,
     update();
 }
 
-int Tecran::TextWidth(const std::string& texte) { return surface.TextWidth(texte); }
-int Tecran::TextHeight(const std::string& texte) { return surface.TextHeight(texte); }
+int Tecran::TextWidth(const std::string& texte) {
+    return surface.TextWidth(texte);
+}
+int Tecran::TextHeight(const std::string& texte) {
+    return surface.TextHeight(texte);
+}
 
 void Tecran::FloodFill(int x, int y, Tcouleur bord) {
     surface.FloodFill(x, y, bord);

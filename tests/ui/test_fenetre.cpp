@@ -94,11 +94,11 @@ TEST_F(Fenetre, FrenchLocaleStartsInFrench) {
     EXPECT_EQ(fenetre->LabEchap->text(), "Echap pour interrompre");
     EXPECT_EQ(fenetre->FileExit1->toolTip(), "Quitter");
     EXPECT_EQ(fenetre->Mesure->toolTip(), "Lance une mesure");
-    EXPECT_EQ(titres_menus(fenetre->ActionMainMenuBar1),
-              QStringList({"&Fichier", "&Quitter", "&Outils", "&Mesure",
-                           QString::fromUtf8("&Paramètres"), "&Langage",
-                           QString::fromUtf8("&Français"), "&English", "&Aide",
-                           "&Rubriques d'aide", "&A propos"}));
+    EXPECT_EQ(
+        titres_menus(fenetre->ActionMainMenuBar1),
+        QStringList({"&Fichier", "&Quitter", "&Outils", "&Mesure", QString::fromUtf8("&Paramètres"),
+                     "&Langage", QString::fromUtf8("&Français"), "&English", "&Aide",
+                     "&Rubriques d'aide", "&A propos"}));
     EXPECT_EQ(graphique_frequences.series[0].nom, "Allèle 1");
     EXPECT_EQ(graphique_effectif.ordonnee.unite, "Nb individus");
     EXPECT_EQ(graphique_effectif.abscisse.unite, "10 par graduation");
@@ -156,9 +156,9 @@ TEST_F(Fenetre, LanguageSwitchRetranslatesAndKeepsTheCurves) {
 }
 
 TEST_F(Fenetre, ActionStatesIdleAndDuringARun) {
-    for (QAction* a : {fenetre->FileExit1, fenetre->HelpContents1, fenetre->Action1,
-                       fenetre->Francais, fenetre->Anglais, fenetre->Rafraichit, fenetre->Mesure,
-                       fenetre->Reglages}) {
+    for (QAction* a :
+         {fenetre->FileExit1, fenetre->HelpContents1, fenetre->Action1, fenetre->Francais,
+          fenetre->Anglais, fenetre->Rafraichit, fenetre->Mesure, fenetre->Reglages}) {
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
     }
     EXPECT_TRUE(fenetre->LabEchap->isHidden());
