@@ -1,7 +1,9 @@
 #include "model/globaux.h"
 #include "model/simulation.h"
+#include "ui/Apropos.h"
 #include "ui/ProjetType.h"
 #include "ui/ecran.h"
+#include "ui/reglages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,6 +12,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QSlider>
 #include <QTest>
 #include <QToolBar>
 
@@ -236,6 +239,44 @@ TEST_F(Fenetre, AllelesChangedDuringARunRebuildTheSeriesWithoutACrash) {
     ASSERT_EQ(graphique_frequences.nb_series(), parametres.nb_alleles);
     EXPECT_EQ(abscisses(graphique_frequences, 0).front(), 90);
     EXPECT_EQ(abscisses(graphique_effectif, 0).front(), 90);
+}
+
+TEST_F(Fenetre, LanguageSwitchDuringARunLetsItFinish) {
+    int passages = 0;
+    lance([&](Tfenetre_simulation& f) {
+        f.traite_messages = [&, suivant = f.traite_messages] {
+            if (++passages == 5) {
+                fenetre->AnglaisExecute();
+            }
+            return suivant();
+        };
+    });
+    EXPECT_EQ(abscisses(graphique_frequences, 0), suite(100));
+    EXPECT_EQ(graphique_frequences.series[0].nom, "Allele 1");
+    EXPECT_EQ(fenetre->LabEchap->text(), "Esc to stop");
+    EXPECT_TRUE(fenetre->Mesure->isEnabled());
+}
+
+TEST_F(Fenetre, ControlPanelAndAboutBoxFollowTheWindow) {
+    TAboutBox about;
+    TForm2 panneau;
+    fenetre->attache_fenetres(&about, &panneau);
+    fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
+    fenetre->Reglages->trigger();
+    EXPECT_TRUE(panneau.isVisible());
+    EXPECT_EQ(panneau.windowTitle(), "Panneau de commande");
+
+    // A move on the panel repaints the main window, whose labels follow.
+    panneau.Bar_nb_gen->setValue(250);
+    EXPECT_EQ(parametres.nb_generations, 250u);
+    EXPECT_EQ(fenetre->LabNbGen->text(), QString::fromUtf8("Nb générations  250"));
+    EXPECT_EQ(graphique_frequences.abscisse.max, 250);
+
+    fenetre->Anglais->trigger();
+    EXPECT_EQ(panneau.windowTitle(), "Control panel");
+    EXPECT_EQ(about.windowTitle(), QString()) << "a hidden About box is left alone";
+    panneau.close();
 }
 
 TEST_F(Fenetre, AnExtinctPopulationRecordsZeros) {
