@@ -73,6 +73,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 TForm1::~TForm1() {
     qApp->removeEventFilter(&echap);
     attache_fenetre_simulation({});
+    // The charts outlive the window: they must not keep its surfaces.
+    for (Tgraphique* g : {&graphique_frequences, &graphique_effectif}) {
+        if (g->ecran == Ecran1 || g->ecran == Ecran2) {
+            g->ecran = nullptr;
+        }
+    }
 }
 
 void TForm1::attache_fenetres(TAboutBox* about, TForm2* reglages) {

@@ -398,6 +398,13 @@ TEST_F(Fenetre, AnIdleWindowDoesNotRepaint) {
     EXPECT_EQ(compteur.n, 0);
 }
 
+TEST_F(Fenetre, TheChartsLetGoOfADestroyedWindow) {
+    fenetre.reset();
+    EXPECT_EQ(graphique_frequences.ecran, nullptr);
+    EXPECT_EQ(graphique_effectif.ecran, nullptr);
+    graphique_frequences.trace(false); // nothing to draw on, and no crash
+}
+
 TEST_F(Fenetre, ClosingDuringARunEndsItAtTheNextPump) {
     fenetre->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
