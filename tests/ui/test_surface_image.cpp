@@ -4,6 +4,8 @@
 #include <QFontInfo>
 #include <QImage>
 
+#include <QRect>
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -34,6 +36,24 @@ Pixels de_couleur(Tsurface_image& s, Tcouleur couleur) {
         }
     }
     return resultat;
+}
+
+// Checks that only `zone` was painted, in silver and black text, and counts
+// its black pixels.
+int texte_noir_sur_argent(Tsurface_image& s, const QRect& zone) {
+    int noirs = 0;
+    for (int y = 0; y < s.Height(); ++y) {
+        for (int x = 0; x < s.Width(); ++x) {
+            const Tcouleur c = s.couleur_pixel(x, y);
+            if (!zone.contains(x, y)) {
+                EXPECT_EQ(c, blanc) << x << "," << y;
+            } else {
+                EXPECT_TRUE(c == argent || c == noir) << x << "," << y;
+                noirs += c == noir;
+            }
+        }
+    }
+    return noirs;
 }
 
 TEST(SurfaceImage, LinesLeaveTheirEndPixelOut) {
@@ -136,22 +156,7 @@ TEST(SurfaceImage, TextOutPaintsItsBackgroundWithTheBrush) {
     s.SetFont("Arial", 8);
     s.SetBrushColor(argent);
     s.TextOut(5, 4, "1234");
-    const int l = s.TextWidth("1234");
-    const int h = s.TextHeight("1234");
-    int noirs = 0;
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 80; ++x) {
-            const bool dedans = x >= 5 && x < 5 + l && y >= 4 && y < 4 + h;
-            const Tcouleur c = s.couleur_pixel(x, y);
-            if (!dedans) {
-                EXPECT_EQ(c, blanc) << x << "," << y;
-            } else {
-                EXPECT_TRUE(c == argent || c == noir) << x << "," << y;
-                noirs += c == noir;
-            }
-        }
-    }
-    EXPECT_GT(noirs, 10);
+    EXPECT_GT(texte_noir_sur_argent(s, QRect(5, 4, s.TextWidth("1234"), s.TextHeight("1234"))), 10);
 }
 
 TEST(SurfaceImage, TextRectFillsItsWholeRectangleAndClipsTheText) {
@@ -160,20 +165,7 @@ TEST(SurfaceImage, TextRectFillsItsWholeRectangleAndClipsTheText) {
     s.SetBrushColor(argent);
     // Text starting left of the box: only its part inside the box shows.
     s.TextRect(10, 5, 30, 20, 2, 6, "88888888");
-    int noirs = 0;
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 60; ++x) {
-            const bool dedans = x >= 10 && x < 30 && y >= 5 && y < 20;
-            const Tcouleur c = s.couleur_pixel(x, y);
-            if (!dedans) {
-                EXPECT_EQ(c, blanc) << x << "," << y;
-            } else {
-                EXPECT_TRUE(c == argent || c == noir) << x << "," << y;
-                noirs += c == noir;
-            }
-        }
-    }
-    EXPECT_GT(noirs, 10);
+    EXPECT_GT(texte_noir_sur_argent(s, QRect(10, 5, 20, 15)), 10);
     // An empty text leaves the box plain.
     s.TextRect(10, 5, 30, 20, 30, 7, "");
     EXPECT_EQ(de_couleur(s, argent).size(), 20u * 15u);
