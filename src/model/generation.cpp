@@ -116,9 +116,9 @@ public:
     // The children of one couple: the viable ones are appended to enfants,
     // whose first `nombre` entries are the new generation so far.
     template <class Generateur>
-    void fait_enfants(Generateur& g, const Tindividu& p1, const Tindividu& p2) {
-        const unsigned enfants_du_couple =
-            tire_descendants(table_descendants_pour(parametres.fecondite, 10), g);
+    void fait_enfants(Generateur& g, const Ttable_descendants& table, const Tindividu& p1,
+                      const Tindividu& p2) {
+        const unsigned enfants_du_couple = tire_descendants(table, g);
         place_pour(enfants_du_couple);
         for (unsigned e = 0; e < enfants_du_couple; ++e) {
             Tindividu enfant = cree_enfant_avec(g, p1, p2);
@@ -162,8 +162,14 @@ void fait_generation(Generateur& g) {
     static std::vector<Tindividu> tampon;
     const std::vector<Tcouple> couples = forme_couples();
     Tnaissances naissances(tampon);
-    for (const Tcouple& c : couples) {
-        naissances.fait_enfants(g, population.individu(c.premier), population.individu(c.second));
+    if (!couples.empty()) {
+        // Filled, when need be, as the first couple draws from it; the mean
+        // cannot change before the generation ends.
+        const Ttable_descendants& table = table_descendants_pour(parametres.fecondite, 10);
+        for (const Tcouple& c : couples) {
+            naissances.fait_enfants(g, table, population.individu(c.premier),
+                                    population.individu(c.second));
+        }
     }
     population.remplace_melange(g, naissances.enfants.data(), naissances.nombre);
 }
