@@ -5,7 +5,7 @@
 #include "model/population.h"
 
 #include <algorithm>
-#include <utility>
+#include <vector>
 
 namespace {
 
