@@ -5,7 +5,7 @@
 #include "model/population.h"
 
 #include <algorithm>
-#include <utility>
+#include <vector>
 
 namespace {
 
@@ -13,28 +13,78 @@ bool partenaire_possible(const Tindividu& x, bool sexe) {
     return x.vivant && !x.accouple && x.sexe == sexe;
 }
 
-// For each sex, every individual of that sex before its cursor can no longer
-// be a mate (it is mated, not viable, or not behind the individual that looks
-// for one), since `accouple` is only ever set during a generation. So the
-// first free partner behind r is found by moving the cursor forward, never
-// back: O(N) for all the searches of a generation.
-class Tcurseurs {
-public:
-    unsigned partenaire(unsigned r) {
+// One couple of `population`: the individual whose turn it was and its mate
+// behind it.
+struct Tcouple {
+    unsigned premier;
+    unsigned second;
+};
+
+// When every individual not yet mated is viable, the k-th free individual of
+// one sex mates with the k-th free individual of the other: when the turn
+// comes to the first of the two, the k-1 before each are already paired and
+// the other is the first free one of its sex behind it. Answers false, with
+// nothing formed, when some free individual is not viable (it takes a mate
+// but cannot be one).
+bool forme_couples_par_rang(std::vector<Tcouple>& couples) {
+    const unsigned n = population.taille();
+    std::vector<unsigned> libres[2] = {std::vector<unsigned>(n), std::vector<unsigned>(n)};
+    unsigned nombres[2] = {0, 0};
+    bool tous_viables = true;
+    for (unsigned i = 0; i < n; ++i) {
+        const Tindividu& x = population.individu(i);
+        const unsigned sexe = x.sexe ? 1 : 0;
+        libres[sexe][nombres[sexe]] = i;
+        nombres[sexe] += x.accouple ? 0 : 1;
+        tous_viables = tous_viables && (x.vivant || x.accouple);
+    }
+    if (!tous_viables) {
+        return false;
+    }
+    const unsigned nombre = std::min(nombres[0], nombres[1]);
+    couples.resize(nombre);
+    for (unsigned k = 0; k < nombre; ++k) {
+        const unsigned a = libres[0][k];
+        const unsigned b = libres[1][k];
+        couples[k] = {std::min(a, b), std::max(a, b)};
+    }
+    return true;
+}
+
+// Any population: each individual not yet mated, in order, takes the first
+// free partner behind it. For each sex, every individual of that sex before
+// its cursor can no longer be a mate (it is mated, not viable, or not behind
+// the individual that looks for one), so the cursors only move forward: O(N).
+void forme_couples_en_avancant(std::vector<Tcouple>& couples) {
+    const unsigned n = population.taille();
+    std::vector<bool> accouples(n);
+    unsigned curseurs[2] = {0, 0};
+    for (unsigned r = 0; r < n; ++r) {
+        if (accouples[r] || population.individu(r).accouple) {
+            continue;
+        }
         const bool sexe = !population.individu(r).sexe;
-        unsigned& curseur = curseurs[sexe ? 1 : 0];
-        const unsigned n = population.taille();
-        unsigned i = std::max(curseur, r + 1);
-        while (i < n && !partenaire_possible(population.individu(i), sexe)) {
+        unsigned& i = curseurs[sexe ? 1 : 0];
+        i = std::max(i, r + 1);
+        while (i < n && (accouples[i] || !partenaire_possible(population.individu(i), sexe))) {
             ++i;
         }
-        curseur = i;
-        return i < n ? i : 0;
+        if (i < n) {
+            accouples[i] = true;
+            couples.push_back({r, i});
+        }
     }
+}
 
-private:
-    unsigned curseurs[2] = {0, 0};
-};
+// The couples of `population` in the order in which they form. Mating draws
+// nothing, so they can all be formed first.
+std::vector<Tcouple> forme_couples() {
+    std::vector<Tcouple> couples;
+    if (!forme_couples_par_rang(couples)) {
+        forme_couples_en_avancant(couples);
+    }
+    return couples;
+}
 
 template <class Generateur>
 Tindividu cree_enfant_avec(Generateur& g, const Tindividu& p1, const Tindividu& p2) {
@@ -47,45 +97,81 @@ Tindividu cree_enfant_avec(Generateur& g, const Tindividu& p1, const Tindividu& 
     return enfant;
 }
 
-// The children of one couple, the viable ones added to the new generation.
-template <class Generateur>
-void fait_enfants(Generateur& g, const Tindividu& p1, const Tindividu& p2, Tpopulation& nouvelle) {
-    const unsigned enfants = tire_descendants(table_descendants_pour(parametres.fecondite, 10), g);
-    for (unsigned e = 0; e < enfants; ++e) {
-        Tindividu enfant = cree_enfant_avec(g, p1, p2);
-        if (enfant.homozygote()) {
-            const std::uint32_t resolution = parametres.resolution;
-            const std::uint32_t x = g.tire(resolution);
-            enfant.vivant = survit(parametres.letalite(enfant.allele1), resolution, x);
-        }
-        if (enfant.vivant) {
-            nouvelle.ajoute(enfant);
+// What the children of one generation depend on besides their parents, read
+// from `parametres` when the generation starts (nothing changes them before
+// it ends).
+class Tnaissances {
+public:
+    explicit Tnaissances(std::vector<Tindividu>& tampon)
+        : enfants(tampon), resolution(parametres.resolution),
+          effectif_max(parametres.effectif_max) {
+        // One threshold per allele that has a lethality, then one for all
+        // the alleles beyond (whose lethality is 0).
+        const auto nombre = static_cast<unsigned>(parametres.letalites.size());
+        for (unsigned a = 0; a <= nombre; ++a) {
+            seuils.push_back(static_cast<double>(parametres.letalite(a)) * resolution);
         }
     }
-}
+
+    // The children of one couple: the viable ones are appended to enfants,
+    // whose first `nombre` entries are the new generation so far.
+    template <class Generateur>
+    void fait_enfants(Generateur& g, const Ttable_descendants& table, const Tindividu& p1,
+                      const Tindividu& p2) {
+        const unsigned enfants_du_couple = tire_descendants(table, g);
+        place_pour(enfants_du_couple);
+        for (unsigned e = 0; e < enfants_du_couple; ++e) {
+            Tindividu enfant = cree_enfant_avec(g, p1, p2);
+            if (enfant.homozygote()) {
+                enfant.vivant = static_cast<double>(g.tire(resolution)) > seuil(enfant.allele1);
+            }
+            // Written in any case, kept only when viable and below the cap.
+            // Member by member: a whole copy goes through the stack.
+            Tindividu& place = enfants[nombre];
+            place.sexe = enfant.sexe;
+            place.allele1 = enfant.allele1;
+            place.allele2 = enfant.allele2;
+            place.accouple = enfant.accouple;
+            place.vivant = enfant.vivant;
+            nombre += enfant.vivant && nombre < effectif_max ? 1 : 0;
+        }
+    }
+
+    std::vector<Tindividu>& enfants;
+    unsigned nombre = 0;
+
+private:
+    double seuil(std::uint32_t allele) const {
+        return seuils[std::min<std::size_t>(allele, seuils.size() - 1)];
+    }
+
+    void place_pour(unsigned enfants_du_couple) {
+        if (enfants.size() < std::size_t{nombre} + enfants_du_couple + 1) {
+            enfants.resize(2 * (std::size_t{nombre} + enfants_du_couple + 1));
+        }
+    }
+
+    std::uint32_t resolution;
+    std::uint32_t effectif_max;
+    std::vector<double> seuils;
+};
 
 template <class Generateur>
 void fait_generation(Generateur& g) {
-    Tpopulation nouvelle;
-    Tcurseurs curseurs;
-    for (unsigned r = 0; r < population.taille(); ++r) {
-        Tindividu& premier = population.individu(r);
-        if (premier.accouple) {
-            continue;
+    // Kept from one generation to the next, so that its storage is reused.
+    static std::vector<Tindividu> tampon;
+    const std::vector<Tcouple> couples = forme_couples();
+    Tnaissances naissances(tampon);
+    if (!couples.empty()) {
+        // Filled, when need be, as the first couple draws from it; the mean
+        // cannot change before the generation ends.
+        const Ttable_descendants& table = table_descendants_pour(parametres.fecondite, 10);
+        for (const Tcouple& c : couples) {
+            naissances.fait_enfants(g, table, population.individu(c.premier),
+                                    population.individu(c.second));
         }
-        premier.accouple = true;
-        const Tindividu p1 = premier;
-        const unsigned m = curseurs.partenaire(r);
-        if (m == 0) {
-            continue;
-        }
-        Tindividu& second = population.individu(m);
-        second.accouple = true;
-        const Tindividu p2 = second;
-        fait_enfants(g, p1, p2, nouvelle);
     }
-    nouvelle.melange_avec(g);
-    population = std::move(nouvelle);
+    population.remplace_melange(g, naissances.enfants.data(), naissances.nombre);
 }
 
 } // namespace

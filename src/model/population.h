@@ -49,7 +49,15 @@ public:
     // The same with the draws taken from g (the process's generator or a bare
     // copy of it).
     template <class Generateur>
-    void melange_avec(Generateur& g);
+    void melange_avec(Generateur& g) {
+        const std::vector<Tindividu> avant = individus;
+        remplace_melange(g, avant.data(), taille());
+    }
+
+    // Replaces the contents with source[0 .. n-1] shuffled as melange()
+    // shuffles them, with the draws taken from g.
+    template <class Generateur>
+    void remplace_melange(Generateur& g, const Tindividu* source, unsigned n);
 
     // Frequency of allele k among the 2N allele copies (0 when empty).
     float frequence_allele(unsigned k) const;
@@ -71,19 +79,16 @@ private:
 };
 
 template <class Generateur>
-void Tpopulation::melange_avec(Generateur& g) {
-    const auto n = static_cast<std::uint32_t>(individus.size());
+void Tpopulation::remplace_melange(Generateur& g, const Tindividu* source, unsigned n) {
     std::vector<std::uint32_t> ordre(n);
     for (std::uint32_t t = 0; t < n; ++t) {
         ordre[t] = g.tire(n - t);
     }
     positions_tirees(ordre);
-    std::vector<Tindividu> melanges;
-    melanges.reserve(n);
-    for (const std::uint32_t position : ordre) {
-        melanges.push_back(individus[position]);
+    individus.resize(n);
+    for (std::uint32_t t = 0; t < n; ++t) {
+        individus[t] = source[ordre[t]];
     }
-    individus.swap(melanges);
 }
 
 // The current generation of the process.
