@@ -33,7 +33,10 @@ Tmesure mesure(void (*generation)(), unsigned generations, std::uint64_t graine)
 }
 
 bool compare(const char* nom, unsigned generations) {
-    const std::uint64_t graine = 20240824;
+    // At the defaults a population of 300 is close to neither growing nor
+    // shrinking, and most seeds see it die out: this one sees it grow to its
+    // cap of 1000.
+    const std::uint64_t graine = 20240831;
     const Tmesure rapide = mesure(generation_suivante, generations, graine);
     const Tmesure litterale = mesure(generation_suivante_litterale, generations, graine);
     const bool identiques = rapide.finale == litterale.finale;

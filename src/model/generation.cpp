@@ -122,9 +122,11 @@ public:
         place_pour(enfants_du_couple);
         for (unsigned e = 0; e < enfants_du_couple; ++e) {
             Tindividu enfant = cree_enfant_avec(g, p1, p2);
-            if (enfant.homozygote()) {
-                enfant.vivant = static_cast<double>(g.tire(resolution)) > seuil(enfant.allele1);
-            }
+            // Only a homozygote draws for its lethality; a branch on it would
+            // be mispredicted about once per two children.
+            const bool homozygote = enfant.homozygote();
+            const std::uint32_t x = tire_si(g, homozygote, resolution);
+            enfant.vivant = !homozygote | (static_cast<double>(x) > seuil(enfant.allele1));
             // Written in any case, kept only when viable and below the cap.
             // Member by member: a whole copy goes through the stack.
             Tindividu& place = enfants[nombre];
@@ -181,10 +183,12 @@ void generation_suivante() {
         fait_generation(hasard);
         return;
     }
-    // The draws are most of the work: keep the generator's state in registers.
-    Tgenerateur g = hasard.prend();
+    // The draws are most of the work: read the generator's words ahead, with
+    // the read position in a register.
+    static Tgenerateur_bloc::Tbloc bloc;
+    Tgenerateur_bloc g(hasard.prend(), bloc);
     fait_generation(g);
-    hasard.rend(g);
+    hasard.rend(g.rend());
 }
 
 unsigned cherche_partenaire(unsigned a) {

@@ -6,7 +6,9 @@
 Thasard hasard;
 
 void Thasard::seme(std::uint64_t graine) {
-    // splitmix64 spreads any seed, 0 included, over the whole state.
+    // No half word left over from before; splitmix64 spreads any seed, 0
+    // included, over the whole state.
+    generateur = Tgenerateur{};
     for (std::uint64_t& mot : generateur.etat) {
         graine += 0x9E3779B97F4A7C15ULL;
         std::uint64_t z = graine;
