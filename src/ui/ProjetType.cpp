@@ -139,7 +139,7 @@ void TForm1::cree_menus() {
 }
 
 void TForm1::cree_barre_outils() {
-    ActionToolBar1 = addToolBar(QStringLiteral("ActionToolBar1"));
+    ActionToolBar1 = addToolBar(QString());
     ActionToolBar1->setObjectName(QStringLiteral("ActionToolBar1"));
     ActionToolBar1->setIconSize(QSize(16, 16));
     ActionToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -236,6 +236,12 @@ void TForm1::RafraichitExecute() {
     fixe_bulle(FileExit1, qt(t.traduit("Quitter")));
     fixe_bulle(Mesure, qt(t.traduit("Lance une mesure")));
     fixe_bulle(Reglages, qt(t.traduit("Paramètres")));
+    // The tool bar's name shows only in the menu that hides or shows it.
+    const QString nom_barre =
+        t.langue() == francais ? QStringLiteral("Barre d'outils") : QStringLiteral("Tool bar");
+    if (ActionToolBar1->windowTitle() != nom_barre) {
+        ActionToolBar1->setWindowTitle(nom_barre);
+    }
     Action1->setEnabled(true);
     Reglages->setEnabled(true);
     Mesure->setEnabled(!mesure_en_cours);

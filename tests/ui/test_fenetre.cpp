@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QSlider>
@@ -131,6 +132,20 @@ TEST_F(Fenetre, OtherLocalesStartInEnglishWithTheirSeparator) {
     EXPECT_EQ(graphique_effectif.series[0].nom, "Roll");
     EXPECT_EQ(graphique_frequences.ordonnee.titre, "Incidence");
     EXPECT_EQ(graphique_effectif.abscisse.unite, "10 per graduation");
+}
+
+TEST_F(Fenetre, TheUserCanHideTheToolBar) {
+    fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
+    std::unique_ptr<QMenu> menu(fenetre->createPopupMenu());
+    ASSERT_NE(menu, nullptr);
+    QAction* bascule = fenetre->ActionToolBar1->toggleViewAction();
+    EXPECT_TRUE(menu->actions().contains(bascule));
+    EXPECT_EQ(bascule->text(), "Barre d'outils");
+    bascule->trigger();
+    EXPECT_TRUE(fenetre->ActionToolBar1->isHidden());
+    fenetre->AnglaisExecute();
+    EXPECT_EQ(bascule->text(), "Tool bar");
 }
 
 TEST_F(Fenetre, FecundityShowsAtMostTwoDecimals) {
