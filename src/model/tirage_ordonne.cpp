@@ -175,6 +175,12 @@ private:
 } // namespace
 
 void positions_tirees(std::vector<std::uint32_t>& rangs) {
+    if (!positions_tirees_par_comptes(rangs)) {
+        positions_tirees_par_moities(rangs);
+    }
+}
+
+void positions_tirees_par_moities(std::vector<std::uint32_t>& rangs) {
     if (rangs.size() <= std::numeric_limits<std::uint16_t>::max() + std::size_t{1}) {
         Tresolution<std::uint32_t>(rangs).resout();
     } else {

@@ -28,16 +28,79 @@ std::vector<std::uint32_t> decode(std::vector<std::uint32_t> rangs) {
     return rangs;
 }
 
-TEST(TirageOrdonne, MatchesRemovalOnRandomRanks) {
+std::vector<std::uint32_t> par_moities(std::vector<std::uint32_t> rangs) {
+    positions_tirees_par_moities(rangs);
+    return rangs;
+}
+
+// Empty where the processor or the size rules the counts out.
+std::vector<std::uint32_t> par_comptes(std::vector<std::uint32_t> rangs) {
+    return positions_tirees_par_comptes(rangs) ? rangs : std::vector<std::uint32_t>{};
+}
+
+bool comptes_possibles() {
+    std::vector<std::uint32_t> rangs{0};
+    return positions_tirees_par_comptes(rangs);
+}
+
+std::vector<std::uint32_t> rangs_au_hasard(Thasard& h, std::uint32_t n) {
+    std::vector<std::uint32_t> rangs(n);
+    for (std::uint32_t t = 0; t < n; ++t) {
+        rangs[t] = h.tire(n - t);
+    }
+    return rangs;
+}
+
+// Around the blocks of each way: 16-position leaves and halves; 64-position
+// words, groups of 1024 positions and the 16384 positions of the counts.
+TEST(TirageOrdonne, BothWaysMatchRemovalOnRandomRanks) {
     Thasard h(11);
-    for (const std::uint32_t n : {0u, 1u, 2u, 3u, 63u, 64u, 65u, 127u, 128u, 129u, 1000u, 4097u}) {
-        for (int essai = 0; essai < 5; ++essai) {
-            std::vector<std::uint32_t> rangs(n);
-            for (std::uint32_t t = 0; t < n; ++t) {
-                rangs[t] = h.tire(n - t);
+    for (const std::uint32_t n :
+         {0u,   1u,   2u,    3u,    15u,   16u,   17u,   63u,    64u,    65u,   127u,
+          128u, 129u, 1000u, 1023u, 1024u, 1025u, 4097u, 10000u, 16383u, 16384u}) {
+        for (int essai = 0; essai < 3; ++essai) {
+            const std::vector<std::uint32_t> rangs = rangs_au_hasard(h, n);
+            const std::vector<std::uint32_t> attendu = par_retrait(rangs);
+            ASSERT_EQ(par_moities(rangs), attendu) << "n = " << n;
+            ASSERT_EQ(decode(rangs), attendu) << "n = " << n;
+            if (comptes_possibles()) {
+                ASSERT_EQ(par_comptes(rangs), attendu) << "n = " << n;
             }
-            ASSERT_EQ(decode(rangs), par_retrait(rangs)) << "n = " << n;
         }
+    }
+}
+
+TEST(TirageOrdonne, CountsRefuseMorePositionsThanTheyHold) {
+    Thasard h(5);
+    const std::vector<std::uint32_t> rangs = rangs_au_hasard(h, 16385);
+    std::vector<std::uint32_t> copie = rangs;
+    EXPECT_FALSE(positions_tirees_par_comptes(copie));
+    EXPECT_EQ(copie, rangs);
+    EXPECT_EQ(decode(rangs), par_moities(rangs));
+}
+
+TEST(TirageOrdonne, CountsAtTheirLargestSize) {
+    if (!comptes_possibles()) {
+        GTEST_SKIP() << "this processor lacks AVX2 or BMI2";
+    }
+    // Always the first gives the order of the positions; ranks far beyond the
+    // rest, always the last, give the reverse.
+    const std::uint32_t n = 16384;
+    std::vector<std::uint32_t> identite(n);
+    std::iota(identite.begin(), identite.end(), 0u);
+    EXPECT_EQ(par_comptes(std::vector<std::uint32_t>(n, 0)), identite);
+    const std::vector<std::uint32_t> inverse(identite.rbegin(), identite.rend());
+    EXPECT_EQ(par_comptes(std::vector<std::uint32_t>(n, 0xFFFFFFFFu)), inverse);
+}
+
+TEST(TirageOrdonne, CountsMatchHalvesOnManySizes) {
+    if (!comptes_possibles()) {
+        GTEST_SKIP() << "this processor lacks AVX2 or BMI2";
+    }
+    Thasard h(23);
+    for (std::uint32_t n = 1; n <= 3000; n += 1 + n / 16) {
+        const std::vector<std::uint32_t> rangs = rangs_au_hasard(h, n);
+        ASSERT_EQ(par_comptes(rangs), par_moities(rangs)) << "n = " << n;
     }
 }
 
@@ -51,14 +114,22 @@ TEST(TirageOrdonne, MatchesRemovalOnSkewedRanks) {
         derniers[t] = n - 1 - t;
         alternes[t] = t % 2 == 0 ? 0 : (n - 1 - t) / 2;
     }
-    EXPECT_EQ(decode(premiers), par_retrait(premiers));
-    EXPECT_EQ(decode(derniers), par_retrait(derniers));
-    EXPECT_EQ(decode(alternes), par_retrait(alternes));
+    for (const auto& rangs : {premiers, derniers, alternes}) {
+        const std::vector<std::uint32_t> attendu = par_retrait(rangs);
+        EXPECT_EQ(par_moities(rangs), attendu);
+        if (comptes_possibles()) {
+            EXPECT_EQ(par_comptes(rangs), attendu);
+        }
+    }
 }
 
 TEST(TirageOrdonne, RanksBeyondTheRestCountAsTheLast) {
     const std::vector<std::uint32_t> rangs{7, 9, 0, 5};
-    EXPECT_EQ(decode(rangs), (std::vector<std::uint32_t>{3, 2, 0, 1}));
+    const std::vector<std::uint32_t> attendu{3, 2, 0, 1};
+    EXPECT_EQ(par_moities(rangs), attendu);
+    if (comptes_possibles()) {
+        EXPECT_EQ(par_comptes(rangs), attendu);
+    }
 }
 
 TEST(TirageOrdonne, LongSequencesUseWideSteps) {
