@@ -42,7 +42,10 @@ void Tecran::TextRect(int gauche, int haut, int droite, int bas, int x, int y,
     update();
 }
 
+// A full drawing of a chart starts by filling its background: once it has,
+// the image no longer needs the redraw that a resize asked for.
 void Tecran::FloodFill(int x, int y, Tcouleur bord) {
     Tsurface_image::FloodFill(x, y, bord);
+    efface = false;
     update();
 }
