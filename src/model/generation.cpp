@@ -126,7 +126,7 @@ public:
             // be mispredicted about once per two children.
             const bool homozygote = enfant.homozygote();
             const std::uint32_t x = tire_si(g, homozygote, resolution);
-            enfant.vivant = !homozygote | (static_cast<double>(x) > seuil(enfant.allele1));
+            enfant.vivant = !homozygote | (static_cast<double>(x) >= seuil(enfant.allele1));
             // Written in any case, kept only when viable and below the cap.
             // Member by member: a whole copy goes through the stack.
             Tindividu& place = enfants[nombre];
@@ -206,7 +206,7 @@ unsigned cherche_partenaire(unsigned a) {
 }
 
 bool survit(float letalite, std::uint32_t resolution, std::uint32_t x) {
-    return static_cast<double>(x) > static_cast<double>(letalite) * resolution;
+    return static_cast<double>(x) >= static_cast<double>(letalite) * resolution;
 }
 
 unsigned nb_descendants() {

@@ -18,7 +18,8 @@ void generation_suivante();
 unsigned cherche_partenaire(unsigned a);
 
 // Whether a homozygous child survives: the lethality draw x (from
-// draw(resolution)) must be strictly above letalite x resolution.
+// draw(resolution)) must reach letalite x resolution, so that a lethality of 0
+// never kills and a lethality of 1 always does.
 bool survit(float letalite, std::uint32_t resolution, std::uint32_t x);
 
 // The number of children of one couple, 0 to 10, for the mean `fecondite`.

@@ -22,11 +22,12 @@ Ttable_descendants& table() {
 }
 
 // Each number of children k fills (proba_poisson(k) x T, as a 32-bit float,
-// truncated) entries in turn; entries beyond keep what they held.
+// truncated) entries in turn; the entries no count reaches hold 0, whatever an
+// earlier fill left there, so that a draw never depends on earlier runs.
 void remplit(Ttable_descendants& t, float lambda, unsigned n) {
     t.moyenne = lambda;
     t.taille = parametres.resolution;
-    t.nombres.resize(t.taille, 0);
+    t.nombres.assign(t.taille, 0);
     std::uint32_t position = 0;
     for (unsigned k = 0; k <= n; ++k) {
         const auto produit = static_cast<float>(proba_poisson(k, lambda) * t.taille);

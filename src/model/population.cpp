@@ -74,7 +74,7 @@ void cree_population_initiale() {
         nouveau.allele1 = tire_dans(table);
         nouveau.allele2 = tire_dans(table);
         nouveau.vivant = true;
-        nouveau.sexe = tire(t) <= t / 2;
+        nouveau.sexe = tire(t) < t / 2; // exactly one half for an even T
         population.ajoute(nouveau);
     }
     population.melange();

@@ -35,7 +35,7 @@ void cree_population_initiale_litterale() {
         x.allele1 = table[tire(t)];
         x.allele2 = table[tire(t)];
         x.vivant = true;
-        x.sexe = tire(t) <= t / 2;
+        x.sexe = tire(t) < t / 2;
         population.ajoute(x);
     }
     melange_litteral(population);
@@ -62,7 +62,7 @@ void generation_suivante_litterale() {
                 const std::uint32_t x = tire(parametres.resolution);
                 const double seuil = static_cast<double>(parametres.letalite(enfant.allele1)) *
                                      parametres.resolution;
-                if (!(x > seuil)) {
+                if (!(x >= seuil)) {
                     enfant.vivant = false;
                 }
             }

@@ -19,8 +19,9 @@ TEST_F(Generation, CreeEnfantDrawsAlleleAlleleSexInThatOrder) {
     EXPECT_EQ(hasard.imposees_restantes(), 0u);
 }
 
-TEST_F(Generation, SurvivalThresholdIsStrict) {
-    // Over every draw value, the number of survivors out of 10000.
+TEST_F(Generation, SurvivalNeedsTheDrawToReachTheLethality) {
+    // Over every draw value, the number of survivors out of 10000: lethality
+    // 0 never kills, 1 always does.
     const auto survivants = [](float letalite) {
         unsigned n = 0;
         for (std::uint32_t x = 0; x < 10000; ++x) {
@@ -28,25 +29,31 @@ TEST_F(Generation, SurvivalThresholdIsStrict) {
         }
         return n;
     };
-    EXPECT_EQ(survivants(0.0f), 9999u);
-    EXPECT_EQ(survivants(0.5f), 4999u);
+    EXPECT_EQ(survivants(0.0f), 10000u);
+    EXPECT_EQ(survivants(0.5f), 5000u);
     EXPECT_EQ(survivants(0.29f), 7100u); // 0.28999999 x 10000 = 2899.9999
     EXPECT_EQ(survivants(1.0f), 0u);
-    EXPECT_FALSE(survit(0.5f, 10000, 5000));
-    EXPECT_TRUE(survit(0.5f, 10000, 5001));
+    EXPECT_FALSE(survit(0.5f, 10000, 4999));
+    EXPECT_TRUE(survit(0.5f, 10000, 5000));
 }
 
 TEST_F(Generation, AHomozygousChildFacesItsLethalityDraw) {
+    parametres.letalites = {0.5f, 0.0f};
     population = Tpopulation({individu_de(true, 0, 0), individu_de(false, 0, 0)});
-    // 2 children (entry 4000); the first dies on a draw of 0, the second lives
-    // on a draw of 1; then the shuffle of the one survivor.
-    hasard.impose({4000, 10, 60, 70, 0, 10, 10, 10, 1, 0});
+    // 2 children (entry 4000); the first dies on a draw of 4999, the second
+    // lives on a draw of 5000; then the shuffle of the one survivor.
+    hasard.impose({4000, 10, 60, 70, 4999, 10, 10, 10, 5000, 0});
     generation_suivante();
     EXPECT_EQ(hasard.imposees_restantes(), 0u);
     ASSERT_EQ(population.taille(), 1u);
     EXPECT_EQ(population.individu(0), individu_de(false, 0, 0));
 
-    // With lethality 1 not even the highest draw saves it.
+    // Lethality 0 spares even a draw of 0; lethality 1 not even the highest.
+    parametres.letalites = {0.0f, 0.0f};
+    population = Tpopulation({individu_de(true, 0, 0), individu_de(false, 0, 0)});
+    hasard.impose({1224, 10, 10, 10, 0, 0});
+    generation_suivante();
+    EXPECT_EQ(population.taille(), 1u);
     parametres.letalites = {1.0f, 0.0f};
     population = Tpopulation({individu_de(true, 0, 0), individu_de(false, 0, 0)});
     hasard.impose({1224, 10, 10, 10, 9999});
@@ -166,6 +173,25 @@ TEST_F(Generation, LethalAlleleDisappearsFromHomozygotes) {
             ASSERT_FALSE(x.allele1 == 0 && x.allele2 == 0);
         }
     }
+}
+
+TEST_F(Generation, ARunDoesNotDependOnWhatRanBefore) {
+    // Fecundity 2.0 after a table filled for 2.5, and after a clean one.
+    const auto tailles = [](float fecondite_avant) {
+        tirage_poisson(fecondite_avant, 10);
+        parametres.fecondite = 2.0f;
+        parametres.effectif_min = 2000;
+        parametres.effectif_max = 2000;
+        hasard.seme(42);
+        cree_population_initiale();
+        std::vector<unsigned> resultat;
+        for (int g = 0; g < 30; ++g) {
+            generation_suivante();
+            resultat.push_back(population.taille());
+        }
+        return resultat;
+    };
+    EXPECT_EQ(tailles(2.5f), tailles(0.0f));
 }
 
 } // namespace

@@ -205,7 +205,7 @@ TEST_F(Population, InitialPopulationFollowsItsDraws) {
     cree_population_initiale();
     EXPECT_EQ(hasard.imposees_restantes(), 0u);
     ASSERT_EQ(population.taille(), 3u);
-    EXPECT_EQ(population.individu(0), individu_de(true, 0, 1));  // x = 5000 <= 5000
+    EXPECT_EQ(population.individu(0), individu_de(false, 0, 1)); // x = 5000: not below 5000
     EXPECT_EQ(population.individu(1), individu_de(false, 1, 0)); // x = 5001
     EXPECT_EQ(population.individu(2), individu_de(true, 1, 1));  // x = 0
 }
