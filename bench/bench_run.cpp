@@ -1,7 +1,7 @@
 // A whole run of the real main window, offscreen, with every drawing: the
 // time from the Mesure command to the end of the run.
-#include "model/globaux.h"
 #include "ui/ProjetType.h"
+#include "ui/graphiques.h"
 
 #include <QApplication>
 #include <QTest>

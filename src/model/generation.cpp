@@ -1,5 +1,7 @@
 #include "model/generation.h"
 
+#include "model/contexte.h"
+
 #include "model/hasard.h"
 #include "model/parametres.h"
 #include "model/population.h"
@@ -13,28 +15,25 @@ bool partenaire_possible(const Tindividu& x, bool sexe) {
     return x.vivant && !x.accouple && x.sexe == sexe;
 }
 
-// One couple of `population`: the individual whose turn it was and its mate
-// behind it.
-struct Tcouple {
-    unsigned premier;
-    unsigned second;
-};
-
 // When every individual not yet mated is viable, the k-th free individual of
 // one sex mates with the k-th free individual of the other: when the turn
 // comes to the first of the two, the k-1 before each are already paired and
 // the other is the first free one of its sex behind it. Answers false, with
 // nothing formed, when some free individual is not viable (it takes a mate
 // but cannot be one).
-bool forme_couples_par_rang(std::vector<Tcouple>& couples) {
+bool forme_couples_par_rang(const Tpopulation& population, Ttampons_generation& t) {
     const unsigned n = population.taille();
-    std::vector<unsigned> libres[2] = {std::vector<unsigned>(n), std::vector<unsigned>(n)};
+    for (std::vector<unsigned>& libres : t.libres) {
+        if (libres.size() < n) {
+            libres.resize(n);
+        }
+    }
     unsigned nombres[2] = {0, 0};
     bool tous_viables = true;
     for (unsigned i = 0; i < n; ++i) {
         const Tindividu& x = population.individu(i);
         const unsigned sexe = x.sexe ? 1 : 0;
-        libres[sexe][nombres[sexe]] = i;
+        t.libres[sexe][nombres[sexe]] = i;
         nombres[sexe] += x.accouple ? 0 : 1;
         tous_viables = tous_viables && (x.vivant || x.accouple);
     }
@@ -42,11 +41,11 @@ bool forme_couples_par_rang(std::vector<Tcouple>& couples) {
         return false;
     }
     const unsigned nombre = std::min(nombres[0], nombres[1]);
-    couples.resize(nombre);
+    t.couples.resize(nombre);
     for (unsigned k = 0; k < nombre; ++k) {
-        const unsigned a = libres[0][k];
-        const unsigned b = libres[1][k];
-        couples[k] = {std::min(a, b), std::max(a, b)};
+        const unsigned a = t.libres[0][k];
+        const unsigned b = t.libres[1][k];
+        t.couples[k] = {std::min(a, b), std::max(a, b)};
     }
     return true;
 }
@@ -55,7 +54,7 @@ bool forme_couples_par_rang(std::vector<Tcouple>& couples) {
 // free partner behind it. For each sex, every individual of that sex before
 // its cursor can no longer be a mate (it is mated, not viable, or not behind
 // the individual that looks for one), so the cursors only move forward: O(N).
-void forme_couples_en_avancant(std::vector<Tcouple>& couples) {
+void forme_couples_en_avancant(const Tpopulation& population, std::vector<Tcouple>& couples) {
     const unsigned n = population.taille();
     std::vector<bool> accouples(n);
     unsigned curseurs[2] = {0, 0};
@@ -76,14 +75,14 @@ void forme_couples_en_avancant(std::vector<Tcouple>& couples) {
     }
 }
 
-// The couples of `population` in the order in which they form. Mating draws
-// nothing, so they can all be formed first.
-std::vector<Tcouple> forme_couples() {
-    std::vector<Tcouple> couples;
-    if (!forme_couples_par_rang(couples)) {
-        forme_couples_en_avancant(couples);
+// The couples of the population, in the order in which they form, into
+// t.couples. Mating draws nothing, so they can all be formed first.
+void forme_couples(const Tpopulation& population, Ttampons_generation& t) {
+    t.couples.clear();
+    if (!forme_couples_par_rang(population, t)) {
+        t.couples.clear();
+        forme_couples_en_avancant(population, t.couples);
     }
-    return couples;
 }
 
 template <class Generateur>
@@ -98,11 +97,11 @@ Tindividu cree_enfant_avec(Generateur& g, const Tindividu& p1, const Tindividu& 
 }
 
 // What the children of one generation depend on besides their parents, read
-// from `parametres` when the generation starts (nothing changes them before
+// from the parameters when the generation starts (nothing changes them before
 // it ends).
 class Tnaissances {
 public:
-    explicit Tnaissances(std::vector<Tindividu>& tampon)
+    Tnaissances(const Tparametres_mesure& parametres, std::vector<Tindividu>& tampon)
         : enfants(tampon), resolution(parametres.resolution),
           effectif_max(parametres.effectif_max) {
         // One threshold per allele that has a lethality, then one for all
@@ -159,36 +158,43 @@ private:
 };
 
 template <class Generateur>
-void fait_generation(Generateur& g) {
-    // Kept from one generation to the next, so that its storage is reused.
-    static std::vector<Tindividu> tampon;
-    const std::vector<Tcouple> couples = forme_couples();
-    Tnaissances naissances(tampon);
-    if (!couples.empty()) {
+void fait_generation(Tcontexte_mesure& c, Generateur& g) {
+    Ttampons_generation& t = c.tampons();
+    Tpopulation& population = c.population();
+    const Tparametres_mesure& parametres = c.parametres();
+    forme_couples(population, t);
+    Tnaissances naissances(parametres, t.enfants);
+    if (!t.couples.empty()) {
         // Filled, when need be, as the first couple draws from it; the mean
         // cannot change before the generation ends.
-        const Ttable_descendants& table = table_descendants_pour(parametres.fecondite, 10);
-        for (const Tcouple& c : couples) {
-            naissances.fait_enfants(g, table, population.individu(c.premier),
-                                    population.individu(c.second));
+        const Ttable_descendants& table =
+            table_descendants_pour(c.table(), parametres.resolution, parametres.fecondite, 10);
+        for (const Tcouple& couple : t.couples) {
+            naissances.fait_enfants(g, table, population.individu(couple.premier),
+                                    population.individu(couple.second));
         }
     }
-    population.remplace_melange(g, naissances.enfants.data(), naissances.nombre);
+    population.remplace_melange(g, naissances.enfants.data(), naissances.nombre, t.ordre);
 }
 
 } // namespace
 
-void generation_suivante() {
+unsigned generation_suivante(Tcontexte_mesure& c) {
+    Thasard& hasard = c.hasard();
     if (hasard.imposees_restantes() > 0) {
-        fait_generation(hasard);
-        return;
+        fait_generation(c, hasard);
+    } else {
+        // The draws are most of the work: read the generator's words ahead,
+        // with the read position in a register.
+        Tgenerateur_bloc g(hasard.prend(), c.tampons().bloc);
+        fait_generation(c, g);
+        hasard.rend(g.rend());
     }
-    // The draws are most of the work: read the generator's words ahead, with
-    // the read position in a register.
-    static Tgenerateur_bloc::Tbloc bloc;
-    Tgenerateur_bloc g(hasard.prend(), bloc);
-    fait_generation(g);
-    hasard.rend(g.rend());
+    return static_cast<unsigned>(c.tampons().couples.size());
+}
+
+void generation_suivante() {
+    generation_suivante(contexte_global());
 }
 
 unsigned cherche_partenaire(unsigned a) {

@@ -51,9 +51,17 @@ struct Ttable_descendants {
 // The table as tirage_poisson() uses it (built here if it was not yet).
 const Ttable_descendants& table_descendants();
 
+// The same, to bind a run context to it.
+Ttable_descendants& table_descendants_globale();
+
 // The table, refilled first for mean lambda and largest count n when its mean
 // or its size is not the current one. Makes no draw.
 const Ttable_descendants& table_descendants_pour(float lambda, unsigned n);
+
+// The same for any table, with T = `resolution`.
+const Ttable_descendants& table_descendants_pour(Ttable_descendants& table,
+                                                 std::uint32_t resolution, float lambda,
+                                                 unsigned n);
 
 // One entry of the table at a random place: one draw(T) from g.
 template <class Generateur>

@@ -1,8 +1,9 @@
-// The process-wide objects, defined here in the order of their construction
-// so that they are destroyed in reverse at exit.
-#include "model/globaux.h"
+// The process-wide parameters and population, defined here in the order of
+// their construction so that they are destroyed in reverse at exit. The two
+// charts, which the windows draw, are defined with them (ui/graphiques.cpp);
+// no constructor or destructor of these objects uses another.
+#include "model/parametres.h"
+#include "model/population.h"
 
-Tgraphique graphique_frequences;
-Tgraphique graphique_effectif;
 Tparametres_mesure parametres;
 Tpopulation population;

@@ -231,3 +231,8 @@ inline std::uint32_t tire(std::uint32_t b) {
 
 // A seed that differs from one start of the program to the next.
 std::uint64_t graine_horloge();
+
+// The seed of replicate r of the runs of seed s. It depends on (s, r) alone,
+// so a batch gives the same runs however its replicates are shared out between
+// threads, processes or machines; two replicates never get the same seed.
+std::uint64_t graine_replicat(std::uint64_t graine, std::uint64_t replicat);

@@ -24,9 +24,9 @@ Ttable_descendants& table() {
 // Each number of children k fills (proba_poisson(k) x T, as a 32-bit float,
 // truncated) entries in turn; the entries no count reaches hold 0, whatever an
 // earlier fill left there, so that a draw never depends on earlier runs.
-void remplit(Ttable_descendants& t, float lambda, unsigned n) {
+void remplit(Ttable_descendants& t, std::uint32_t resolution, float lambda, unsigned n) {
     t.moyenne = lambda;
-    t.taille = parametres.resolution;
+    t.taille = resolution;
     t.nombres.assign(t.taille, 0);
     std::uint32_t position = 0;
     for (unsigned k = 0; k <= n; ++k) {
@@ -43,10 +43,18 @@ const Ttable_descendants& table_descendants() {
     return table();
 }
 
+Ttable_descendants& table_descendants_globale() {
+    return table();
+}
+
 const Ttable_descendants& table_descendants_pour(float lambda, unsigned n) {
-    Ttable_descendants& t = table();
-    if (lambda != t.moyenne || t.taille != parametres.resolution) {
-        remplit(t, lambda, n);
+    return table_descendants_pour(table(), parametres.resolution, lambda, n);
+}
+
+const Ttable_descendants& table_descendants_pour(Ttable_descendants& t, std::uint32_t resolution,
+                                                 float lambda, unsigned n) {
+    if (lambda != t.moyenne || t.taille != resolution) {
+        remplit(t, resolution, lambda, n);
     }
     return t;
 }

@@ -1,5 +1,6 @@
 #include "model/population.h"
 
+#include "model/contexte.h"
 #include "model/hasard.h"
 #include "model/tronque.h"
 
@@ -42,6 +43,10 @@ int Tpopulation::indice_panmixie() const {
 }
 
 std::vector<std::uint32_t> table_alleles_initiaux() {
+    return table_alleles_initiaux(parametres);
+}
+
+std::vector<std::uint32_t> table_alleles_initiaux(Tparametres_mesure& parametres) {
     const std::uint32_t t = parametres.resolution;
     std::vector<std::uint32_t> table(t, 0);
     std::uint32_t position = 0;
@@ -57,25 +62,32 @@ std::vector<std::uint32_t> table_alleles_initiaux() {
 namespace {
 
 // One entry of the table at a random place (0 if the table is empty).
-std::uint32_t tire_dans(const std::vector<std::uint32_t>& table) {
-    const std::uint32_t x = tire(static_cast<std::uint32_t>(table.size()));
+std::uint32_t tire_dans(Thasard& hasard, const std::vector<std::uint32_t>& table) {
+    const std::uint32_t x = hasard.tire(static_cast<std::uint32_t>(table.size()));
     return x < table.size() ? table[x] : 0;
 }
 
 } // namespace
 
-void cree_population_initiale() {
+void cree_population_initiale(Tcontexte_mesure& c) {
+    Tparametres_mesure& parametres = c.parametres();
+    Tpopulation& population = c.population();
+    Thasard& hasard = c.hasard();
     population.vide();
-    const std::vector<std::uint32_t> table = table_alleles_initiaux();
+    const std::vector<std::uint32_t> table = table_alleles_initiaux(parametres);
     const auto t = static_cast<std::uint32_t>(table.size());
     const std::uint32_t nombre = parametres.effectif_min;
     for (std::uint32_t n = 0; n < nombre; ++n) {
         Tindividu nouveau;
-        nouveau.allele1 = tire_dans(table);
-        nouveau.allele2 = tire_dans(table);
+        nouveau.allele1 = tire_dans(hasard, table);
+        nouveau.allele2 = tire_dans(hasard, table);
         nouveau.vivant = true;
-        nouveau.sexe = tire(t) < t / 2; // exactly one half for an even T
-        population.ajoute(nouveau);
+        nouveau.sexe = hasard.tire(t) < t / 2; // exactly one half for an even T
+        population.ajoute(nouveau, parametres.effectif_max);
     }
-    population.melange();
+    population.melange_avec(hasard);
+}
+
+void cree_population_initiale() {
+    cree_population_initiale(contexte_global());
 }

@@ -26,8 +26,11 @@ public:
 
     // Appends a copy while the population holds fewer than `effectif_max` of
     // `parametres` (read at each call) individuals; otherwise drops it.
-    bool ajoute(Tindividu nouveau) {
-        if (individus.size() >= parametres.effectif_max) {
+    bool ajoute(Tindividu nouveau) { return ajoute(nouveau, parametres.effectif_max); }
+
+    // The same with the cap given.
+    bool ajoute(Tindividu nouveau, std::uint32_t plafond) {
+        if (individus.size() >= plafond) {
             return false;
         }
         // Member by member: a child built in registers goes straight to its
@@ -51,13 +54,15 @@ public:
     template <class Generateur>
     void melange_avec(Generateur& g) {
         const std::vector<Tindividu> avant = individus;
-        remplace_melange(g, avant.data(), taille());
+        std::vector<std::uint32_t> ordre;
+        remplace_melange(g, avant.data(), taille(), ordre);
     }
 
     // Replaces the contents with source[0 .. n-1] shuffled as melange()
-    // shuffles them, with the draws taken from g.
+    // shuffles them, with the draws taken from g; `ordre` is working storage.
     template <class Generateur>
-    void remplace_melange(Generateur& g, const Tindividu* source, unsigned n);
+    void remplace_melange(Generateur& g, const Tindividu* source, unsigned n,
+                          std::vector<std::uint32_t>& ordre);
 
     // Frequency of allele k among the 2N allele copies (0 when empty).
     float frequence_allele(unsigned k) const;
@@ -79,8 +84,9 @@ private:
 };
 
 template <class Generateur>
-void Tpopulation::remplace_melange(Generateur& g, const Tindividu* source, unsigned n) {
-    std::vector<std::uint32_t> ordre(n);
+void Tpopulation::remplace_melange(Generateur& g, const Tindividu* source, unsigned n,
+                                   std::vector<std::uint32_t>& ordre) {
+    ordre.resize(n);
     for (std::uint32_t t = 0; t < n; ++t) {
         ordre[t] = g.tire(n - t);
     }
@@ -98,6 +104,7 @@ extern Tpopulation population;
 // are drawn: each allele fills (its frequency x T, truncated) entries in turn,
 // entries left over keep allele 0, and nothing is written past the end.
 std::vector<std::uint32_t> table_alleles_initiaux();
+std::vector<std::uint32_t> table_alleles_initiaux(Tparametres_mesure& parametres);
 
 // Replaces `population` with a first generation of `effectif_min` individuals
 // drawn from `parametres`, then shuffles it.

@@ -1,9 +1,8 @@
 #include "model/simulation.h"
 
-#include "chart/graphique.h"
-#include "model/generation.h"
-#include "model/globaux.h"
-#include "model/population.h"
+#include "model/contexte.h"
+#include "model/mesure.h"
+#include "model/parametres.h"
 
 #include <cstdint>
 #include <utility>
@@ -14,6 +13,12 @@ namespace {
 
 Tfenetre_simulation fenetre;
 std::uint32_t compteur_une_fois_sur = 0;
+
+// The run of the process-wide objects, built on first use.
+Tmesure& mesure_globale() {
+    static Tmesure mesure(contexte_global());
+    return mesure;
+}
 
 void rafraichit_fenetre() {
     if (fenetre.rafraichit) {
@@ -27,15 +32,6 @@ bool laisse_passer_messages() {
 
 bool echap_presse() {
     return fenetre.echap && fenetre.echap();
-}
-
-void enregistre_generation(std::uint32_t g) {
-    const auto x = static_cast<std::int32_t>(g);
-    graphique_effectif.ajoute_point(0, x, static_cast<float>(population.taille()));
-    for (unsigned l = 0; l < graphique_frequences.nb_series(); ++l) {
-        const float valeur = population.frequence_allele(l) * 100.0f;
-        graphique_frequences.ajoute_point(static_cast<std::int32_t>(l), x, valeur);
-    }
 }
 
 } // namespace
@@ -52,23 +48,30 @@ bool une_fois_sur(unsigned n) {
     return compteur_une_fois_sur == 0;
 }
 
+const Tregistre_mesure& registre_simulation() {
+    return mesure_globale().registre();
+}
+
 void lance_simulation() {
-    cree_population_initiale();
+    Tmesure& mesure = mesure_globale();
+    mesure.commence();
     mesure_en_cours = true;
     rafraichit_fenetre();
-    graphique_frequences.trace(false);
-    graphique_effectif.trace(false);
+    // The observer is read at each use: a window that closes takes it away.
+    if (fenetre.observateur != nullptr) {
+        fenetre.observateur->debut(mesure.registre());
+    }
 
     for (std::uint32_t g = 0; g < parametres.nb_generations; ++g) {
         if (g % 10 == 0 && !laisse_passer_messages()) {
             break;
         }
-        generation_suivante();
-        enregistre_generation(g);
-        graphique_effectif.trace(true);
-        graphique_frequences.trace(true);
+        const Tetat_generation& etat = mesure.avance();
+        if (fenetre.observateur != nullptr) {
+            fenetre.observateur->generation(mesure.registre(), etat);
+        }
         if (une_fois_sur(10) && fenetre.fixe_panmixie) {
-            fenetre.fixe_panmixie(population.indice_panmixie());
+            fenetre.fixe_panmixie(etat.indice_panmixie);
         }
         if (echap_presse()) {
             g = parametres.nb_generations;
@@ -76,5 +79,8 @@ void lance_simulation() {
     }
 
     mesure_en_cours = false;
+    if (fenetre.observateur != nullptr) {
+        fenetre.observateur->fin(mesure.registre());
+    }
     rafraichit_fenetre();
 }

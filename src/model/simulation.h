@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/mesure.h"
+
 #include <functional>
 
 // What a run needs of the main window. The window hands these over once, at
@@ -15,6 +17,9 @@ struct Tfenetre_simulation {
     std::function<bool()> echap;
     // Show the panmixia index on the main window's bar.
     std::function<void(int)> fixe_panmixie;
+    // Told of the run's start, of each generation and of its end (the
+    // window's draws the charts); not owned.
+    Tobservateur_mesure* observateur = nullptr;
 };
 
 // True from just before the first generation of a run to just after its last.
@@ -27,6 +32,10 @@ void attache_fenetre_simulation(Tfenetre_simulation fenetre);
 // life of the process.
 bool une_fois_sur(unsigned n);
 
-// One run: a fresh initial population, then `nb_generations` generations
-// recorded and drawn in both charts, until the end or Escape.
+// One run on the process-wide objects: a fresh initial population, then
+// `nb_generations` generations (read at each step) recorded and shown to the
+// window's observer, until the end or Escape.
 void lance_simulation();
+
+// The record of the last run that lance_simulation() made (or is making).
+const Tregistre_mesure& registre_simulation();

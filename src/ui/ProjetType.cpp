@@ -1,11 +1,11 @@
 #include "ui/ProjetType.h"
 
-#include "model/globaux.h"
 #include "model/hasard.h"
 #include "model/simulation.h"
 #include "ui/Apropos.h"
 #include "ui/aide.h"
 #include "ui/ecran.h"
+#include "ui/graphiques.h"
 #include "ui/icones.h"
 #include "ui/plateforme.h"
 #include "ui/reglages.h"
@@ -208,6 +208,7 @@ Tfenetre_simulation TForm1::crochets_simulation() {
     f.fixe_panmixie = [this](int indice) {
         BarPanmixie->setValue(std::clamp(indice, BarPanmixie->minimum(), BarPanmixie->maximum()));
     };
+    f.observateur = &observateur;
     return f;
 }
 

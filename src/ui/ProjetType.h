@@ -4,6 +4,7 @@
 #include "model/simulation.h"
 #include "ui/ancrage.h"
 #include "ui/echap.h"
+#include "ui/graphiques.h"
 
 #include <QMainWindow>
 
@@ -81,6 +82,7 @@ private:
     void adopte_traductions_qt();
 
     Techap echap;
+    Tobservateur_graphiques observateur;
     Tancrage* ancrage = nullptr;
     QTranslator* traductions_qt = nullptr;
     TAboutBox* AboutBox = nullptr;

@@ -1,8 +1,8 @@
-#include "model/globaux.h"
 #include "model/simulation.h"
 #include "ui/Apropos.h"
 #include "ui/ProjetType.h"
 #include "ui/ecran.h"
+#include "ui/graphiques.h"
 #include "ui/reglages.h"
 
 #include <QAction>

@@ -5,10 +5,10 @@
 //
 // The run has three alleles and a fertility that keeps the population alive;
 // the language follows the locale (LANG=fr_FR.UTF-8 for French).
-#include "model/globaux.h"
 #include "model/hasard.h"
 #include "ui/ProjetType.h"
 #include "ui/ecran.h"
+#include "ui/graphiques.h"
 #include "ui/surface_image.h"
 
 #include <QApplication>
