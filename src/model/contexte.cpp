@@ -11,9 +11,8 @@ struct Tcontexte_mesure::Tpropre {
 
 Tcontexte_mesure::Tcontexte_mesure(const Tparametres_mesure& parametres, std::uint64_t graine)
     : propre(std::make_unique<Tpropre>(Tpropre{parametres, {}, Thasard(graine), {}})),
-      parametres_(&propre->parametres), population_(&propre->population),
-      hasard_(&propre->hasard), table_(&propre->table),
-      tampons_(std::make_unique<Ttampons_generation>()) {
+      parametres_(&propre->parametres), population_(&propre->population), hasard_(&propre->hasard),
+      table_(&propre->table), tampons_(std::make_unique<Ttampons_generation>()) {
     table_->taille = parametres_->resolution;
     table_->nombres.assign(table_->taille, 0);
 }

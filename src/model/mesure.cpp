@@ -1,7 +1,6 @@
 #include "model/mesure.h"
 
-Tmesure::Tmesure(const Tparametres_mesure& parametres, std::uint64_t graine,
-                 std::uint64_t replicat)
+Tmesure::Tmesure(const Tparametres_mesure& parametres, std::uint64_t graine, std::uint64_t replicat)
     : propre(std::make_unique<Tcontexte_mesure>(parametres, graine_replicat(graine, replicat))),
       contexte_(propre.get()) {
     registre_.graine = graine;
@@ -22,8 +21,7 @@ void Tmesure::commence() {
 const Tetat_generation& Tmesure::avance() {
     const unsigned couples = generation_suivante(*contexte_);
     const auto g = static_cast<std::int32_t>(registre_.generations.size());
-    registre_.generations.push_back(etat_de(contexte_->population(),
-                                            contexte_->parametres().ajuste().nb_alleles, g,
-                                            couples));
+    registre_.generations.push_back(
+        etat_de(contexte_->population(), contexte_->parametres().ajuste().nb_alleles, g, couples));
     return registre_.generations.back();
 }

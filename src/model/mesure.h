@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 // Told of each step of a run: the window's observer draws, the command line's
 // writes rows, a test's keeps what it sees.
@@ -26,8 +27,7 @@ public:
     // Replicate `replicat` of the runs of seed `graine`: a copy of the
     // parameters and a generator seeded with graine_replicat(graine, replicat).
     // A single run is replicate 0.
-    Tmesure(const Tparametres_mesure& parametres, std::uint64_t graine,
-            std::uint64_t replicat = 0);
+    Tmesure(const Tparametres_mesure& parametres, std::uint64_t graine, std::uint64_t replicat = 0);
 
     // A run on a context that outlives it (the process-wide one, whose
     // parameters may change between two generations). Its record says seed 0.
@@ -50,6 +50,9 @@ public:
     bool finie() const { return nb_generations_faites() >= contexte_->parametres().nb_generations; }
 
     const Tregistre_mesure& registre() const { return registre_; }
+
+    // The record, taken away: the run is over.
+    Tregistre_mesure prend_registre() { return std::move(registre_); }
     Tcontexte_mesure& contexte() { return *contexte_; }
 
 private:

@@ -58,10 +58,9 @@ int panmixie_des_comptes(const Tetat_generation& e, unsigned nb_alleles) {
             const float pi = e.frequence(i);
             const float pj = e.frequence(j);
             const float attendu = pi * pj * static_cast<float>(i == j ? 1 : 2);
-            const auto nombre =
-                i < nb_alleles_maximal && j < nb_alleles_maximal
-                    ? static_cast<float>(e.genotypes[indice_genotype(i, j)])
-                    : 0.0f;
+            const auto nombre = i < nb_alleles_maximal && j < nb_alleles_maximal
+                                    ? static_cast<float>(e.genotypes[indice_genotype(i, j)])
+                                    : 0.0f;
             const double observe = nombre / (e.taille + 0.0001);
             const double ecart = attendu - observe;
             somme = static_cast<float>(somme + ecart * ecart);
@@ -103,8 +102,7 @@ Tetat_generation etat_de(const Tpopulation& population, unsigned nb_alleles,
         // Alleles beyond the fourth exist only in hand-made populations: count
         // the ones within range among their carriers too.
         for (const Tindividu& x : population.contenu()) {
-            const bool dedans =
-                x.allele1 < nb_alleles_maximal && x.allele2 < nb_alleles_maximal;
+            const bool dedans = x.allele1 < nb_alleles_maximal && x.allele2 < nb_alleles_maximal;
             if (!dedans) {
                 for (std::uint32_t a : {x.allele1, x.allele2}) {
                     if (a < nb_alleles_maximal) {

@@ -31,8 +31,8 @@ struct Tetat_generation {
     std::uint32_t males = 0;
     std::uint32_t femelles = 0;
     std::uint32_t couples = 0; // formed among the parents of this generation
-    std::array<std::uint32_t, nb_alleles_maximal> alleles{};                // copies of each
-    std::array<std::uint32_t, nb_genotypes_maximal> genotypes{};            // in indice_genotype order
+    std::array<std::uint32_t, nb_alleles_maximal> alleles{};     // copies of each
+    std::array<std::uint32_t, nb_genotypes_maximal> genotypes{}; // in indice_genotype order
     std::int32_t indice_panmixie = 100;
 
     // The frequency of allele k, exactly as Tpopulation::frequence_allele

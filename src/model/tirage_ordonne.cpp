@@ -1,6 +1,7 @@
 #include "model/tirage_ordonne.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <limits>
 
@@ -174,8 +175,16 @@ private:
 
 } // namespace
 
+namespace {
+std::atomic<bool> par_moities_force{false};
+} // namespace
+
+void force_positions_par_moities(bool forcer) {
+    par_moities_force.store(forcer);
+}
+
 void positions_tirees(std::vector<std::uint32_t>& rangs) {
-    if (!positions_tirees_par_comptes(rangs)) {
+    if (par_moities_force.load(std::memory_order_relaxed) || !positions_tirees_par_comptes(rangs)) {
         positions_tirees_par_moities(rangs);
     }
 }

@@ -24,3 +24,6 @@ void positions_tirees_par_moities(std::vector<std::uint32_t>& rangs);
 // as fast, for up to 16384 positions on x86-64 processors with AVX2 and
 // BMI2. Answers false, with rangs unchanged, where it cannot be used.
 bool positions_tirees_par_comptes(std::vector<std::uint32_t>& rangs);
+
+// Test hook: true makes positions_tirees take the halves on every processor.
+void force_positions_par_moities(bool forcer);
