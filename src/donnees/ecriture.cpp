@@ -118,9 +118,8 @@ void ecrit_lignes_csv(std::ostream& s, const Tregistre_mesure& r) {
             s << ',';
             reel(s, e.taille > 0 ? static_cast<double>(e.alleles[a]) / (2.0 * e.taille) : 0.0);
         }
-        pour_genotypes(n, [&](unsigned i, unsigned j) {
-            s << ',' << e.genotypes[indice_genotype(i, j)];
-        });
+        pour_genotypes(
+            n, [&](unsigned i, unsigned j) { s << ',' << e.genotypes[indice_genotype(i, j)]; });
         s << ',';
         reel(s, e.heterozygotie_observee());
         s << ',';
@@ -211,8 +210,8 @@ void Tecrivain_json::resume(const Tresume_lot& r) {
     sortie << "],\"generations\":[";
     for (std::size_t g = 0; g < r.generations.size(); ++g) {
         const Tresume_lot::Tgeneration& x = r.generations[g];
-        sortie << (g > 0 ? ",\n" : "\n") << "{\"generation\":" << g
-               << ",\"alive\":" << x.vivantes() << ",\"size\":";
+        sortie << (g > 0 ? ",\n" : "\n") << "{\"generation\":" << g << ",\"alive\":" << x.vivantes()
+               << ",\"size\":";
         moyenne_json(sortie, x.taille);
         sortie << ",\"frequencies\":[";
         for (unsigned a = 0; a < n; ++a) {
@@ -240,11 +239,21 @@ std::string chaine_json(const std::string& texte) {
     for (const char c : texte) {
         const auto u = static_cast<unsigned char>(c);
         switch (c) {
-        case '"': r += "\\\""; break;
-        case '\\': r += "\\\\"; break;
-        case '\n': r += "\\n"; break;
-        case '\r': r += "\\r"; break;
-        case '\t': r += "\\t"; break;
+        case '"':
+            r += "\\\"";
+            break;
+        case '\\':
+            r += "\\\\";
+            break;
+        case '\n':
+            r += "\\n";
+            break;
+        case '\r':
+            r += "\\r";
+            break;
+        case '\t':
+            r += "\\t";
+            break;
         default:
             if (u < 0x20) {
                 char echappe[8];

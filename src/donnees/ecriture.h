@@ -27,8 +27,8 @@ void ecrit_resume_csv(std::ostream& sortie, const Tresume_lot& resume);
 // one entry per replicate (or the summary).
 class Tecrivain_json {
 public:
-    Tecrivain_json(std::ostream& sortie, const Tparametres_mesure& parametres,
-                   std::uint64_t graine, std::uint64_t premier, std::uint64_t nombre);
+    Tecrivain_json(std::ostream& sortie, const Tparametres_mesure& parametres, std::uint64_t graine,
+                   std::uint64_t premier, std::uint64_t nombre);
     void replicat(const Tregistre_mesure& registre);
     void resume(const Tresume_lot& resume);
     void termine();

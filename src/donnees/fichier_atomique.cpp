@@ -14,7 +14,9 @@
 // write.
 class Tfichier_atomique::Ttampon : public std::streambuf {
 public:
-    explicit Ttampon(int fd) : fd(fd), zone(1 << 16) { setp(zone.data(), zone.data() + zone.size()); }
+    explicit Ttampon(int fd) : fd(fd), zone(1 << 16) {
+        setp(zone.data(), zone.data() + zone.size());
+    }
 
     int erreur = 0;
 

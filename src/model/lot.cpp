@@ -26,8 +26,7 @@ public:
             {
                 std::unique_lock<std::mutex> l(verrou);
                 place.wait(l, [&] {
-                    return arret || prochain >= demande.nombre ||
-                           prochain < livres + cases.size();
+                    return arret || prochain >= demande.nombre || prochain < livres + cases.size();
                 });
                 if (arret || prochain >= demande.nombre) {
                     return;

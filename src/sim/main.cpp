@@ -10,9 +10,9 @@
 
 #include <cstdio>
 #include <functional>
-#include <stdexcept>
 #include <iostream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 

@@ -56,10 +56,9 @@ std::vector<std::string> liste(const std::string& texte) {
 // at most n otherwise), as fractions.
 std::vector<float> pourcentages(const std::string& option, const std::string& texte, unsigned n,
                                 bool tous) {
-    const std::string attendu =
-        std::string(tous ? "" : "at most ") + std::to_string(n) +
-        " percentages from 0 to 100, separated by commas (one per allele" +
-        (tous ? ", adding up to 100)" : ")");
+    const std::string attendu = std::string(tous ? "" : "at most ") + std::to_string(n) +
+                                " percentages from 0 to 100, separated by commas (one per allele" +
+                                (tous ? ", adding up to 100)" : ")");
     const std::vector<std::string> morceaux = liste(texte);
     if (morceaux.empty() || morceaux.size() > n || (tous && morceaux.size() != n)) {
         throw Terreur_option("--" + option + ": '" + texte + "': expected " + attendu);
@@ -92,31 +91,41 @@ Tdemande_sim lit_options(const std::vector<std::string>& arguments) {
                  "quorvel-sim"};
     app.set_help_flag("--help", "Print this help and exit");
     app.set_version_flag("--version", "quorvel-sim " QUORVEL_VERSION);
-    std::string alleles, frequences, letalites, effectif_min, effectif_max, fecondite,
-        generations, replicats, graine, premier, fils, format = "csv";
+    std::string alleles, frequences, letalites, effectif_min, effectif_max, fecondite, generations,
+        replicats, graine, premier, fils, format = "csv";
     app.add_option("--alleles", alleles, "Number of alleles, 2 to 4 (default 2)")->type_name("N");
     app.add_option("--frequencies", frequences,
                    "Initial frequency of each allele in percent, adding up to 100, e.g. "
-                   "30,70 (default: equal shares)")->type_name("LIST");
+                   "30,70 (default: equal shares)")
+        ->type_name("LIST");
     app.add_option("--lethalities", letalites,
                    "Lethality of each allele for its homozygotes, in percent, 0 to 100, "
-                   "e.g. 0,100 (default 0)")->type_name("LIST");
+                   "e.g. 0,100 (default 0)")
+        ->type_name("LIST");
     app.add_option("--min-size", effectif_min,
-                   "Size of the first generation, 2 to 10000, at most --max-size (default 300)")->type_name("N");
+                   "Size of the first generation, 2 to 10000, at most --max-size (default 300)")
+        ->type_name("N");
     app.add_option("--max-size", effectif_max,
-                   "Largest size of any generation, 10 to 10000 (default 1000)")->type_name("N");
+                   "Largest size of any generation, 10 to 10000 (default 1000)")
+        ->type_name("N");
     app.add_option("--fecundity", fecondite,
-                   "Mean number of children per couple, 2.00 to 2.50 (default 2.1)")->type_name("X");
-    app.add_option("--generations", generations, "Generations per run, 10 to 1000 (default 100)")->type_name("N");
+                   "Mean number of children per couple, 2.00 to 2.50 (default 2.1)")
+        ->type_name("X");
+    app.add_option("--generations", generations, "Generations per run, 10 to 1000 (default 100)")
+        ->type_name("N");
     app.add_option("--replicates", replicats, "Number of populations (default 1)")->type_name("N");
     app.add_option("--seed", graine,
                    "Seed of the batch, 0 to 18446744073709551615 (default: drawn, and "
-                   "written in the output)")->type_name("N");
+                   "written in the output)")
+        ->type_name("N");
     app.add_option("--first-replicate", premier,
                    "Number of the first replicate, to share a batch between processes "
-                   "(default 0)")->type_name("N");
-    app.add_option("--threads", fils, "Worker threads (default: one per processor)")->type_name("N");
-    app.add_option("--output", d.sortie, "Write to FILE instead of the standard output")->type_name("FILE");
+                   "(default 0)")
+        ->type_name("N");
+    app.add_option("--threads", fils, "Worker threads (default: one per processor)")
+        ->type_name("N");
+    app.add_option("--output", d.sortie, "Write to FILE instead of the standard output")
+        ->type_name("FILE");
     app.add_option("--format", format, "csv (default) or json")->type_name("csv|json");
     app.add_flag("--summary", d.resume,
                  "Write the summary of the batch (fates of the alleles, means and spreads "
@@ -151,8 +160,8 @@ Tdemande_sim lit_options(const std::vector<std::string>& arguments) {
         std::copy(l.begin(), l.end(), p.letalites.begin());
     }
     if (!effectif_max.empty()) {
-        p.effectif_max = static_cast<std::uint32_t>(
-            entier("max-size", effectif_max, 10, p.effectif_plafond));
+        p.effectif_max =
+            static_cast<std::uint32_t>(entier("max-size", effectif_max, 10, p.effectif_plafond));
     }
     if (!effectif_min.empty()) {
         p.effectif_min = static_cast<std::uint32_t>(

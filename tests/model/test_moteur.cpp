@@ -176,11 +176,12 @@ TEST_F(Moteur, ABatchStopsWhenCancelledOrWhenItsReceiverFails) {
     std::vector<int> faits(1000);
     pool.pour_chaque(faits.size(), [&](std::size_t i) { ++faits[i]; });
     EXPECT_EQ(std::count(faits.begin(), faits.end(), 1), 1000);
-    EXPECT_THROW(pool.pour_chaque(10, [](std::size_t i) {
-        if (i == 4) {
-            throw std::runtime_error("tache");
-        }
-    }),
+    EXPECT_THROW(pool.pour_chaque(10,
+                                  [](std::size_t i) {
+                                      if (i == 4) {
+                                          throw std::runtime_error("tache");
+                                      }
+                                  }),
                  std::runtime_error);
 }
 

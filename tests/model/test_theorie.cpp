@@ -15,8 +15,8 @@ namespace {
     if (std::abs(observe - attendu) <= 4.0 * erreur) {
         return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << "observed " << observe << ", expected " << attendu
-                                         << ", standard error " << erreur;
+    return ::testing::AssertionFailure()
+           << "observed " << observe << ", expected " << attendu << ", standard error " << erreur;
 }
 
 Tparametres_mesure effectif_constant(std::uint32_t n) {

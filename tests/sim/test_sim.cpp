@@ -140,9 +140,9 @@ TEST_F(Sim, TheSameSeedGivesTheSameRowsHoweverTheBatchIsShared) {
 }
 
 TEST_F(Sim, JsonAndSummary) {
-    const Tresultat r = lance({"--seed", "3", "--replicates", "20", "--min-size", "20",
-                               "--max-size", "20", "--fecundity", "2.5", "--generations", "200",
-                               "--format", "json", "--summary"});
+    const Tresultat r =
+        lance({"--seed", "3", "--replicates", "20", "--min-size", "20", "--max-size", "20",
+               "--fecundity", "2.5", "--generations", "200", "--format", "json", "--summary"});
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const nlohmann::json doc = nlohmann::json::parse(r.sortie);
     EXPECT_EQ(doc["seed"], 3);
