@@ -54,13 +54,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     setFixedSize(largeur_client, hauteur_client);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    // The intended face first, then a metric match of Arial, narrower than the
-    // default sans-serif face.
-    QFont police;
-    police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                        QStringLiteral("Arial")});
-    police.setPixelSize(11);
-    setFont(police);
+    setFont(plateforme::police_formulaires());
 
     Panel1 = new TPanneauBiseaute(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));

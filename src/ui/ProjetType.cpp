@@ -152,12 +152,7 @@ void TForm1::cree_barre_outils() {
 void TForm1::cree_zone_client() {
     auto* zone = new QWidget(this);
     setCentralWidget(zone);
-    // The labels' font: 8 points at 96 dots per inch, with a metric-compatible
-    // stand-in where the classic sans-serif is missing.
-    QFont police;
-    police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    police.setPixelSize(11);
-    zone->setFont(police);
+    zone->setFont(plateforme::police_formulaires());
     ancrage = new Tancrage(zone, zone_conception);
 
     Ecran1 = new Tecran(zone);

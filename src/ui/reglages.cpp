@@ -103,6 +103,7 @@ float centiemes(const QSlider* barre) {
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     // A visible panel must not keep the program alive once the main window closed.
     setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(plateforme::police_formulaires());
     move(gauche_fenetre, haut_fenetre);
     resize(largeur_client, hauteur_client);
     cree_colonnes_de_gauche();

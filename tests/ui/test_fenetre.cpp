@@ -148,6 +148,22 @@ TEST_F(Fenetre, TheUserCanHideTheToolBar) {
     EXPECT_EQ(bascule->text(), "Tool bar");
 }
 
+// With the widest values the control panel can set, in either language, the
+// labels of the left column stay clear of the plots.
+TEST_F(Fenetre, LabelsStayLeftOfThePlots) {
+    parametres.effectif_max = 10000;
+    parametres.effectif_min = 10000;
+    parametres.nb_generations = 1000;
+    parametres.fecondite = 2.25f;
+    for (void (TForm1::*langue)() : {&TForm1::FrancaisExecute, &TForm1::AnglaisExecute}) {
+        (fenetre.get()->*langue)();
+        for (const QLabel* l : {fenetre->LabPanmix, fenetre->LabEfMax, fenetre->LabEfMin,
+                                fenetre->LabNbGen, fenetre->LabFec, fenetre->LabEchap}) {
+            EXPECT_LT(l->geometry().right(), fenetre->Ecran2->x()) << l->text().toStdString();
+        }
+    }
+}
+
 TEST_F(Fenetre, FecundityShowsAtMostTwoDecimals) {
     parametres.fecondite = 2.0f;
     fenetre->RafraichitExecute();
