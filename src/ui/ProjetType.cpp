@@ -362,6 +362,7 @@ void TForm1::AnglaisExecute() {
 void TForm1::MesureExecute() {
     graphique_frequences.efface_valeurs();
     graphique_effectif.efface_valeurs();
+    echap.oublie();
     lance_simulation();
 }
 

@@ -236,6 +236,18 @@ TEST_F(Fenetre, EscapeDuringGeneration37KeepsPoints0To37) {
     EXPECT_EQ(abscisses(graphique_effectif, 0), suite(100));
 }
 
+TEST_F(Fenetre, AnEscapeBeforeARunDoesNotStopIt) {
+    fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
+    QMenu* menu = fenetre->ActionMainMenuBar1->actions().front()->menu();
+    menu->popup(fenetre->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    QTest::keyClick(menu, Qt::Key_Escape);
+    ASSERT_FALSE(menu->isVisible());
+    fenetre->MesureExecute();
+    EXPECT_EQ(abscisses(graphique_effectif, 0), suite(100));
+}
+
 TEST_F(Fenetre, GenerationsChangedDuringARunTakeEffect) {
     lance([&](Tfenetre_simulation& f) {
         f.traite_messages = [&, suivant = f.traite_messages] {
