@@ -381,8 +381,12 @@ void TForm1::Action1Execute() {
     if (AboutBox == nullptr) {
         return;
     }
+    // Modal to the user, but shown without an event loop of its own: a run
+    // under way goes on while the box is open.
     AboutBox->RafraichitApropos();
-    AboutBox->exec();
+    AboutBox->show();
+    AboutBox->raise();
+    AboutBox->activateWindow();
 }
 
 void TForm1::HelpContents1Execute() {

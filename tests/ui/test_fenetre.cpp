@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -320,6 +321,36 @@ TEST_F(Fenetre, ControlPanelAndAboutBoxFollowTheWindow) {
     EXPECT_EQ(panneau.windowTitle(), "Control panel");
     EXPECT_EQ(about.windowTitle(), QString()) << "a hidden About box is left alone";
     panneau.close();
+}
+
+// The box opens between two pumps of the run and a timer closes it at the next
+// pass through an event loop: the run's next pump, or a loop of the box's own
+// that would hold the run meanwhile.
+TEST_F(Fenetre, ARunGoesOnWhileTheAboutBoxIsOpen) {
+    TAboutBox about;
+    fenetre->attache_fenetres(&about, nullptr);
+    fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
+    int passages = 0;
+    int generations_boite_ouverte = 0;
+    lance([&](Tfenetre_simulation& f) {
+        f.traite_messages = [&, suivant = f.traite_messages] {
+            const bool suite_run = suivant();
+            if (++passages == 2) {
+                QTimer::singleShot(0, &about, &QDialog::accept);
+                fenetre->Action1->trigger();
+                EXPECT_EQ(QApplication::activeModalWidget(), &about);
+            }
+            return suite_run;
+        };
+        f.echap = [&, suivant = f.echap] {
+            generations_boite_ouverte += about.isVisible();
+            return suivant();
+        };
+    });
+    EXPECT_GT(generations_boite_ouverte, 0);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(abscisses(graphique_effectif, 0), suite(100));
 }
 
 TEST_F(Fenetre, AnExtinctPopulationRecordsZeros) {
