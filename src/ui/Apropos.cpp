@@ -2,6 +2,7 @@
 
 #include "i18n/traducteur.h"
 #include "ui/dessin.h"
+#include "ui/placement.h"
 #include "ui/plateforme.h"
 
 #include <QKeyEvent>
@@ -110,6 +111,7 @@ void TAboutBox::RafraichitApropos() {
 
 void TAboutBox::showEvent(QShowEvent* evenement) {
     centre_sur_ecran();
+    placement::garde_dans_ecran(*this);
     QDialog::showEvent(evenement);
 }
 

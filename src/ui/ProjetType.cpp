@@ -7,6 +7,7 @@
 #include "ui/aide.h"
 #include "ui/ecran.h"
 #include "ui/icones.h"
+#include "ui/placement.h"
 #include "ui/plateforme.h"
 #include "ui/reglages.h"
 
@@ -17,6 +18,7 @@
 #include <QLibraryInfo>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QShowEvent>
 #include <QToolBar>
 #include <QTranslator>
 
@@ -396,6 +398,13 @@ void TForm1::HelpContents1Execute() {
 void TForm1::paintEvent(QPaintEvent* evenement) {
     RafraichitExecute();
     QMainWindow::paintEvent(evenement);
+}
+
+void TForm1::showEvent(QShowEvent* evenement) {
+    if (!evenement->spontaneous()) {
+        placement::garde_dans_ecran(*this);
+    }
+    QMainWindow::showEvent(evenement);
 }
 
 void TForm1::changeEvent(QEvent* evenement) {

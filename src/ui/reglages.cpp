@@ -2,10 +2,12 @@
 
 #include "i18n/traducteur.h"
 #include "model/parametres.h"
+#include "ui/placement.h"
 #include "ui/plateforme.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSlider>
 
 #include <algorithm>
@@ -415,6 +417,13 @@ void TForm2::MinMoinsClick() {
     const std::uint32_t en_dessous = std::max(position(Bar_Ef_Min), 1u) - 1;
     p.effectif_min = std::max(p.effectif_plancher, en_dessous);
     RafraichitPanneau();
+}
+
+void TForm2::showEvent(QShowEvent* evenement) {
+    if (!evenement->spontaneous()) {
+        placement::garde_dans_ecran(*this);
+    }
+    QWidget::showEvent(evenement);
 }
 
 // Creation handler: nothing to prepare, the first redraw fills the panel.
