@@ -46,7 +46,8 @@ QMargins marges_cadre(const QWidget& fenetre) {
 void garde_dans_ecran(QWidget& fenetre) {
     const QMargins cadre_autour = marges_cadre(fenetre);
     const QRect cadre = fenetre.geometry().marginsAdded(cadre_autour);
-    const QScreen* ecran = QGuiApplication::screenAt(cadre.center());
+    const bool placee = fenetre.testAttribute(Qt::WA_Moved);
+    const QScreen* ecran = placee ? QGuiApplication::screenAt(cadre.center()) : nullptr;
     if (ecran == nullptr) {
         ecran = fenetre.screen();
     }
@@ -54,7 +55,12 @@ void garde_dans_ecran(QWidget& fenetre) {
         return;
     }
     const QRect place = dans_la_zone(cadre, ecran->availableGeometry());
-    if (place != cadre) {
+    if (!placee) {
+        // The window manager chooses where it goes: only its size is ours.
+        if (place.size() != cadre.size()) {
+            fenetre.resize(place.size().shrunkBy(cadre_autour));
+        }
+    } else if (place != cadre) {
         fenetre.setGeometry(place.marginsRemoved(cadre_autour));
     }
 }

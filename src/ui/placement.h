@@ -14,9 +14,10 @@ namespace placement {
 QRect dans_la_zone(const QRect& voulu, const QRect& zone);
 
 // Moves the window, and shrinks it when its screen is too small, so that its
-// frame lies inside its screen's available geometry. Called as a window is
-// shown; before the window system has framed a window for the first time, the
-// frame of another window of the program stands for its own.
+// frame lies inside its screen's available geometry; a window the program
+// never placed is only shrunk, the window manager places it. Called as a
+// window is shown; before the window system has framed a window for the first
+// time, the frame of another window of the program stands for its own.
 void garde_dans_ecran(QWidget& fenetre);
 
 } // namespace placement
