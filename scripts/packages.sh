@@ -1,4 +1,6 @@
-# Debian packages the build and the tests need (sourced by the other scripts).
-BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev libcli11-dev
-                fonts-liberation qt6-translations-l10n)
-TEST_PACKAGES=(clang-format nlohmann-json3-dev)
+# Debian packages the program and the tests need (sourced by the other scripts).
+# fonts-liberation: the face of the windows' fixed layouts and of the charts;
+# fonts-dejavu-core: a desktop's own face, for the menus and the help viewer.
+BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libcli11-dev fonts-liberation fonts-dejavu-core
+                qt6-translations-l10n)
+TEST_PACKAGES=(libgtest-dev clang-format nlohmann-json3-dev)

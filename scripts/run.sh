@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the program in release mode and starts it.
+# Builds the program (and its help files) in release mode and starts it; the
+# tests, tools and benchmarks are left to scripts/test.sh and the README.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh

@@ -2,6 +2,7 @@
 
 #include "i18n/traducteur.h"
 #include "ui/dessin.h"
+#include "ui/placement.h"
 #include "ui/plateforme.h"
 
 #include <QKeyEvent>
@@ -54,13 +55,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     setFixedSize(largeur_client, hauteur_client);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    // The intended face first, then a metric match of Arial, narrower than the
-    // default sans-serif face.
-    QFont police;
-    police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                        QStringLiteral("Arial")});
-    police.setPixelSize(11);
-    setFont(police);
+    setFont(plateforme::police_formulaires());
 
     Panel1 = new TPanneauBiseaute(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -116,6 +111,7 @@ void TAboutBox::RafraichitApropos() {
 
 void TAboutBox::showEvent(QShowEvent* evenement) {
     centre_sur_ecran();
+    placement::garde_dans_ecran(*this);
     QDialog::showEvent(evenement);
 }
 

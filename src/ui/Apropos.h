@@ -17,7 +17,8 @@ protected:
 };
 
 // The About box: program name, description, version, dates and platform line
-// beside a picture, in a fixed-size modal dialog. Its texts are set by
+// beside a picture, in a fixed-size dialog, modal to the whole program when
+// shown (show() suffices: no event loop of its own). Its texts are set by
 // RafraichitApropos before each display and on a language switch.
 class TAboutBox : public QDialog {
     Q_OBJECT

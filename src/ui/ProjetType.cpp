@@ -7,6 +7,7 @@
 #include "ui/ecran.h"
 #include "ui/graphiques.h"
 #include "ui/icones.h"
+#include "ui/placement.h"
 #include "ui/plateforme.h"
 #include "ui/reglages.h"
 
@@ -17,6 +18,7 @@
 #include <QLibraryInfo>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QShowEvent>
 #include <QToolBar>
 #include <QTranslator>
 
@@ -152,12 +154,7 @@ void TForm1::cree_barre_outils() {
 void TForm1::cree_zone_client() {
     auto* zone = new QWidget(this);
     setCentralWidget(zone);
-    // The labels' font: 8 points at 96 dots per inch, with a metric-compatible
-    // stand-in where the classic sans-serif is missing.
-    QFont police;
-    police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    police.setPixelSize(11);
-    zone->setFont(police);
+    zone->setFont(plateforme::police_formulaires());
     ancrage = new Tancrage(zone, zone_conception);
 
     Ecran1 = new Tecran(zone);
@@ -368,6 +365,7 @@ void TForm1::AnglaisExecute() {
 void TForm1::MesureExecute() {
     graphique_frequences.efface_valeurs();
     graphique_effectif.efface_valeurs();
+    echap.oublie();
     lance_simulation();
 }
 
@@ -386,8 +384,12 @@ void TForm1::Action1Execute() {
     if (AboutBox == nullptr) {
         return;
     }
+    // Modal to the user, but shown without an event loop of its own: a run
+    // under way goes on while the box is open.
     AboutBox->RafraichitApropos();
-    AboutBox->exec();
+    AboutBox->show();
+    AboutBox->raise();
+    AboutBox->activateWindow();
 }
 
 void TForm1::HelpContents1Execute() {
@@ -397,6 +399,13 @@ void TForm1::HelpContents1Execute() {
 void TForm1::paintEvent(QPaintEvent* evenement) {
     RafraichitExecute();
     QMainWindow::paintEvent(evenement);
+}
+
+void TForm1::showEvent(QShowEvent* evenement) {
+    if (!evenement->spontaneous()) {
+        placement::garde_dans_ecran(*this);
+    }
+    QMainWindow::showEvent(evenement);
 }
 
 void TForm1::changeEvent(QEvent* evenement) {

@@ -69,6 +69,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
 

@@ -9,6 +9,11 @@ bool Techap::interroge() {
     return reponse;
 }
 
+void Techap::oublie() {
+    presse = false;
+    tenu = false;
+}
+
 bool Techap::eventFilter(QObject* objet, QEvent* evenement) {
     const auto type = evenement->type();
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {

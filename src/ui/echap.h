@@ -12,6 +12,10 @@ public:
     // Pressed since the previous poll, or still held; clears the latch.
     bool interroge();
 
+    // Forgets every press so far, held or not: a run stops only for an
+    // Escape pressed while it goes on, not for one that closed a menu before.
+    void oublie();
+
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 

@@ -43,6 +43,12 @@ QString decimal_deux(float valeur) {
     return avec_separateur(texte);
 }
 
+QFont police_formulaires() {
+    QFont police(QStringLiteral("Liberation Sans"));
+    police.setPixelSize(11);
+    return police;
+}
+
 QString decimal_un(float valeur) {
     return avec_separateur(QString::number(static_cast<double>(valeur), 'f', 1));
 }

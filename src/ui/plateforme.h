@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QLocale>
 #include <QString>
 
@@ -26,6 +27,12 @@ QString decimal_deux(float valeur);
 
 // Exactly one decimal with the locale's separator ("0.0"): 2.5 -> "2,5".
 QString decimal_un(float valeur);
+
+// The face the windows with fixed positions (the main window's labels, the
+// control panel, the About box) were laid out for: Liberation Sans, which the
+// set-up scripts install, 11 pixels high (8 points at 96 dots per inch),
+// whatever the desktop's own font.
+QFont police_formulaires();
 
 // UTF-8 text of the model and the translator as a Qt string, and back.
 inline QString qt(const std::string& texte) {

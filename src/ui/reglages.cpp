@@ -2,10 +2,12 @@
 
 #include "i18n/traducteur.h"
 #include "model/parametres.h"
+#include "ui/placement.h"
 #include "ui/plateforme.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSlider>
 
 #include <algorithm>
@@ -103,6 +105,7 @@ float centiemes(const QSlider* barre) {
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     // A visible panel must not keep the program alive once the main window closed.
     setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(plateforme::police_formulaires());
     move(gauche_fenetre, haut_fenetre);
     resize(largeur_client, hauteur_client);
     cree_colonnes_de_gauche();
@@ -414,6 +417,13 @@ void TForm2::MinMoinsClick() {
     const std::uint32_t en_dessous = std::max(position(Bar_Ef_Min), 1u) - 1;
     p.effectif_min = std::max(p.effectif_plancher, en_dessous);
     RafraichitPanneau();
+}
+
+void TForm2::showEvent(QShowEvent* evenement) {
+    if (!evenement->spontaneous()) {
+        placement::garde_dans_ecran(*this);
+    }
+    QWidget::showEvent(evenement);
 }
 
 // Creation handler: nothing to prepare, the first redraw fills the panel.

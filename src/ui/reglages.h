@@ -92,6 +92,9 @@ public:
     QPushButton* MinPlus;
     QPushButton* MinMoins;
 
+protected:
+    void showEvent(QShowEvent* evenement) override;
+
 private:
     void cree_colonnes_de_gauche();
     void cree_colonnes_alleles();

@@ -30,9 +30,11 @@ QImage image_blanche(int largeur, int hauteur) {
 
 QFont police_de(const std::string& nom, int points) {
     QFont police;
+    // Arial's metric twin, which the set-up scripts install, comes first: the
+    // charts are laid out alike on every machine, with Arial or without.
     QStringList familles{plateforme::qt(nom)};
     if (nom == "Arial") {
-        familles << QStringLiteral("Liberation Sans");
+        familles.prepend(QStringLiteral("Liberation Sans"));
     }
     police.setFamilies(familles);
     police.setPixelSize(Tsurface_image::pixels_de_points(points));

@@ -16,7 +16,8 @@ class QPainter;
 // its end pixel unpainted, Rectangle leaves out its right and bottom edges,
 // text is drawn on a background of the brush colour, FloodFill fills up to a
 // border colour. Fonts are sized at 96 dots per inch, so 8 points is 11
-// pixels; "Arial" falls back to the metric-compatible "Liberation Sans".
+// pixels; "Arial" is drawn with its metric twin "Liberation Sans", Arial
+// itself only where that is missing.
 // A new image is white; the pen and the text are black, the brush white.
 class Tsurface_image : public Tsurface {
 public:

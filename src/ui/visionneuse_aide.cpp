@@ -1,6 +1,7 @@
 #include "ui/visionneuse_aide.h"
 
 #include "i18n/traducteur.h"
+#include "ui/placement.h"
 #include "ui/sommaire_aide.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QUrl>
@@ -103,6 +105,13 @@ TVisionneuseAide::TVisionneuseAide(QWidget* parent) : QWidget(parent, Qt::Window
     connect(navigateur, &QTextBrowser::backwardAvailable, precedent, &QWidget::setEnabled);
     connect(navigateur, &QTextBrowser::forwardAvailable, suivant, &QWidget::setEnabled);
     traduit_libelles();
+}
+
+void TVisionneuseAide::showEvent(QShowEvent* evenement) {
+    if (!evenement->spontaneous()) {
+        placement::garde_dans_ecran(*this);
+    }
+    QWidget::showEvent(evenement);
 }
 
 void TVisionneuseAide::cree_boutons(QWidget* barre) {

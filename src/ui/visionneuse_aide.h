@@ -30,6 +30,9 @@ public:
     QPushButton* bouton_suivant() const { return suivant; }
     QPushButton* bouton_sommaire() const { return sommaire; }
 
+protected:
+    void showEvent(QShowEvent* evenement) override;
+
 private:
     void cree_boutons(QWidget* barre);
     void traduit_libelles();

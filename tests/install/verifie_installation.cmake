@@ -1,4 +1,5 @@
-# cmake -P script: installs ARBRE_CONSTRUCTION into PREFIXE and checks what lands there.
+# cmake -P script: installs ARBRE_CONSTRUCTION into PREFIXE and checks what lands
+# there, leaving the build tree's own install_manifest.txt as it was.
 cmake_minimum_required(VERSION 3.25)
 
 function(echec message)
@@ -28,12 +29,37 @@ function(verifie_png chemin cote)
     endif()
 endfunction()
 
-file(REMOVE_RECURSE "${PREFIXE}")
+# The build tree's own manifest, which uninstalling a real install reads.
+set(manifeste_reel "${ARBRE_CONSTRUCTION}/install_manifest.txt")
+function(empreinte_manifeste_reel resultat)
+    if(EXISTS "${manifeste_reel}")
+        file(SHA256 "${manifeste_reel}" empreinte)
+        set(${resultat} "${empreinte}" PARENT_SCOPE)
+    else()
+        set(${resultat} "absent" PARENT_SCOPE)
+    endif()
+endfunction()
+empreinte_manifeste_reel(manifeste_avant)
+
+# The install runs the build tree's install script from a copy that writes its
+# manifest beside the scratch prefix instead (cmake --install offers no
+# option for that).
+file(REMOVE_RECURSE "${PREFIXE}" "${PREFIXE}-script")
+file(READ "${ARBRE_CONSTRUCTION}/cmake_install.cmake" script)
+set(ecriture "file(WRITE \"${ARBRE_CONSTRUCTION}/\${CMAKE_INSTALL_MANIFEST}\"")
+string(FIND "${script}" "${ecriture}" position)
+if(position EQUAL -1)
+    echec("cmake_install.cmake does not write its manifest as expected")
+endif()
+string(REPLACE "${ecriture}" "file(WRITE \"${PREFIXE}-script/\${CMAKE_INSTALL_MANIFEST}\""
+               script "${script}")
+file(WRITE "${PREFIXE}-script/cmake_install.cmake" "${script}")
 execute_process(
-    COMMAND "${CMAKE_COMMAND}" --install "${ARBRE_CONSTRUCTION}" --prefix "${PREFIXE}"
+    COMMAND "${CMAKE_COMMAND}" "-DCMAKE_INSTALL_PREFIX=${PREFIXE}"
+            -P "${PREFIXE}-script/cmake_install.cmake"
     RESULT_VARIABLE resultat OUTPUT_VARIABLE sortie ERROR_VARIABLE erreurs)
 if(NOT resultat EQUAL 0)
-    echec("cmake --install failed: ${sortie}${erreurs}")
+    echec("the install failed: ${sortie}${erreurs}")
 endif()
 
 # The help files beside the executable, unchanged.
@@ -69,8 +95,13 @@ foreach(cote 48 128 256)
     verifie_png("${PREFIXE}/${REP_DONNEES}/icons/hicolor/${cote}x${cote}/apps/quorvel.png" ${cote})
 endforeach()
 
+empreinte_manifeste_reel(manifeste_apres)
+if(NOT manifeste_apres STREQUAL manifeste_avant)
+    echec("the test's install changed ${manifeste_reel}")
+endif()
+
 # Every installed file is in the manifest that uninstalling reads.
-file(STRINGS "${ARBRE_CONSTRUCTION}/install_manifest.txt" manifeste)
+file(STRINGS "${PREFIXE}-script/install_manifest.txt" manifeste)
 file(GLOB_RECURSE installes LIST_DIRECTORIES false "${PREFIXE}/*")
 foreach(fichier IN LISTS installes)
     if(NOT fichier IN_LIST manifeste)

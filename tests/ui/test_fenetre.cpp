@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -148,6 +149,22 @@ TEST_F(Fenetre, TheUserCanHideTheToolBar) {
     EXPECT_EQ(bascule->text(), "Tool bar");
 }
 
+// With the widest values the control panel can set, in either language, the
+// labels of the left column stay clear of the plots.
+TEST_F(Fenetre, LabelsStayLeftOfThePlots) {
+    parametres.effectif_max = 10000;
+    parametres.effectif_min = 10000;
+    parametres.nb_generations = 1000;
+    parametres.fecondite = 2.25f;
+    for (void (TForm1::*langue)() : {&TForm1::FrancaisExecute, &TForm1::AnglaisExecute}) {
+        (fenetre.get()->*langue)();
+        for (const QLabel* l : {fenetre->LabPanmix, fenetre->LabEfMax, fenetre->LabEfMin,
+                                fenetre->LabNbGen, fenetre->LabFec, fenetre->LabEchap}) {
+            EXPECT_LT(l->geometry().right(), fenetre->Ecran2->x()) << l->text().toStdString();
+        }
+    }
+}
+
 TEST_F(Fenetre, FecundityShowsAtMostTwoDecimals) {
     parametres.fecondite = 2.0f;
     fenetre->RafraichitExecute();
@@ -216,6 +233,18 @@ TEST_F(Fenetre, EscapeDuringGeneration37KeepsPoints0To37) {
     EXPECT_FALSE(mesure_en_cours);
     EXPECT_TRUE(fenetre->Mesure->isEnabled());
     // The latch was read: the next run goes to its end.
+    fenetre->MesureExecute();
+    EXPECT_EQ(abscisses(graphique_effectif, 0), suite(100));
+}
+
+TEST_F(Fenetre, AnEscapeBeforeARunDoesNotStopIt) {
+    fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
+    QMenu* menu = fenetre->ActionMainMenuBar1->actions().front()->menu();
+    menu->popup(fenetre->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    QTest::keyClick(menu, Qt::Key_Escape);
+    ASSERT_FALSE(menu->isVisible());
     fenetre->MesureExecute();
     EXPECT_EQ(abscisses(graphique_effectif, 0), suite(100));
 }
@@ -292,6 +321,36 @@ TEST_F(Fenetre, ControlPanelAndAboutBoxFollowTheWindow) {
     EXPECT_EQ(panneau.windowTitle(), "Control panel");
     EXPECT_EQ(about.windowTitle(), QString()) << "a hidden About box is left alone";
     panneau.close();
+}
+
+// The box opens between two pumps of the run and a timer closes it at the next
+// pass through an event loop: the run's next pump, or a loop of the box's own
+// that would hold the run meanwhile.
+TEST_F(Fenetre, ARunGoesOnWhileTheAboutBoxIsOpen) {
+    TAboutBox about;
+    fenetre->attache_fenetres(&about, nullptr);
+    fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
+    int passages = 0;
+    int generations_boite_ouverte = 0;
+    lance([&](Tfenetre_simulation& f) {
+        f.traite_messages = [&, suivant = f.traite_messages] {
+            const bool suite_run = suivant();
+            if (++passages == 2) {
+                QTimer::singleShot(0, &about, &QDialog::accept);
+                fenetre->Action1->trigger();
+                EXPECT_EQ(QApplication::activeModalWidget(), &about);
+            }
+            return suite_run;
+        };
+        f.echap = [&, suivant = f.echap] {
+            generations_boite_ouverte += about.isVisible();
+            return suivant();
+        };
+    });
+    EXPECT_GT(generations_boite_ouverte, 0);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(abscisses(graphique_effectif, 0), suite(100));
 }
 
 TEST_F(Fenetre, AnExtinctPopulationRecordsZeros) {

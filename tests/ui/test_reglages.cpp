@@ -311,8 +311,8 @@ TEST_F(Panneau, KeysMoveThumbsTheWayTheyPointAndTabFollowsTheColumns) {
     }
 }
 
-// With the platform's default font, in either language and with any number
-// of alleles, every label stands clear of the others inside the window.
+// In either language and with any number of alleles, every label stands clear
+// of the others inside the window.
 TEST_F(Panneau, LabelsNeitherOverlapNorLeaveTheWindow) {
     for (const langues langue : {francais, anglais}) {
         for (const int alleles : {2, 4}) {
