@@ -1,5 +1,7 @@
 #include "i18n/traducteur.h"
 
+#include "i18n/textes_ajoutes.h"
+
 namespace {
 
 langues langue_courante = francais;
@@ -69,7 +71,8 @@ std::string Traducteur::traduit(const std::string& cle) const {
     }
     const auto entree = textes.find(cle);
     if (entree == textes.end()) {
-        return {};
+        const auto ajoute = textes_ajoutes().find(cle);
+        return ajoute == textes_ajoutes().end() ? std::string() : ajoute->second;
     }
     const auto texte = entree->second.find(langue_courante);
     return texte == entree->second.end() ? std::string() : texte->second;
@@ -88,6 +91,12 @@ std::string Traducteur::retraduit(const std::string& texte) const {
             if (t != traductions.end() && t->second == texte) {
                 resultat = traduit(cle);
             }
+        }
+    }
+    // Then the texts added since, by the same rule.
+    for (const auto& [cle, anglais_] : textes_ajoutes()) {
+        if (texte == cle || texte == anglais_) {
+            resultat = traduit(cle);
         }
     }
     return resultat;

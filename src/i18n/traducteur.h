@@ -10,7 +10,8 @@ enum langues : std::uint8_t { francais = 0, anglais = 1 };
 
 // Every text of the interface is written in French in the code; that French
 // text is also the key of its English counterpart. Texts are UTF-8 and keys
-// compare byte by byte as unsigned values.
+// compare byte by byte as unsigned values. `textes` holds the first table; the
+// texts added since are in textes_ajoutes() and are found the same way.
 class Traducteur {
 public:
     std::map<std::string, std::map<langues, std::string>> textes;

@@ -1,5 +1,7 @@
 #include "i18n/traducteur.h"
 
+#include "i18n/textes_ajoutes.h"
+
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -21,6 +23,19 @@ TEST_F(TraducteurTest, TableHoldsFortyTwoEntriesEachWithOneEnglishText) {
     }
     static_assert(sizeof(langues) == 1);
     static_assert(francais == 0 && anglais == 1);
+}
+
+TEST_F(TraducteurTest, AddedTextsHaveOneEnglishTextAndGoBothWays) {
+    for (const auto& [cle, texte] : textes_ajoutes()) {
+        EXPECT_FALSE(texte.empty()) << cle;
+        EXPECT_EQ(t.textes.count(cle), 0u) << cle << " is already in the first table";
+        en(anglais);
+        EXPECT_EQ(t.traduit(cle), texte);
+        EXPECT_EQ(t.retraduit(cle), texte);
+        en(francais);
+        EXPECT_EQ(t.traduit(cle), cle);
+        EXPECT_EQ(t.retraduit(texte), cle) << texte;
+    }
 }
 
 TEST_F(TraducteurTest, FrenchReturnsTheKeyWhetherOrNotItIsInTheTable) {
