@@ -213,3 +213,91 @@ void Tpool_fils::travaille() {
 unsigned fils_disponibles() {
     return std::max(1u, std::thread::hardware_concurrency());
 }
+
+Tlot_pas_a_pas::Tlot_pas_a_pas(const Tparametres_mesure& parametres, std::uint64_t graine,
+                               std::uint32_t nombre, unsigned fils)
+    : graine_(graine), pool(std::max(1u, std::min<unsigned>(fils, std::max(1u, nombre)))) {
+    mesures.reserve(nombre);
+    for (std::uint32_t r = 0; r < nombre; ++r) {
+        mesures.push_back(std::make_unique<Tmesure>(parametres, graine, r));
+    }
+    coordinateur = std::thread([this] { travaille(); });
+}
+
+Tlot_pas_a_pas::~Tlot_pas_a_pas() {
+    annule_ = true;
+    {
+        std::lock_guard<std::mutex> l(verrou);
+        fin = true;
+    }
+    signal.notify_all();
+    coordinateur.join();
+}
+
+void Tlot_pas_a_pas::commence() {
+    attend();
+    pool.pour_chaque(mesures.size(), [this](std::size_t r) { mesures[r]->commence(); });
+}
+
+void Tlot_pas_a_pas::avance(const Tparametres_mesure& parametres, std::function<void()> fini) {
+    attend();
+    for (const std::unique_ptr<Tmesure>& m : mesures) {
+        const bool modifiable = m->contexte().parametres().modifiable;
+        m->contexte().parametres() = parametres;
+        m->contexte().parametres().modifiable = modifiable;
+    }
+    occupe_ = true;
+    {
+        std::lock_guard<std::mutex> l(verrou);
+        a_faire = [this, fini = std::move(fini)] {
+            pool.pour_chaque(
+                mesures.size(), [this](std::size_t r) { mesures[r]->avance(); }, &annule_);
+            {
+                std::lock_guard<std::mutex> fin_du_pas(verrou);
+                occupe_ = false;
+            }
+            signal.notify_all();
+            if (fini) {
+                fini();
+            }
+        };
+    }
+    signal.notify_all();
+}
+
+void Tlot_pas_a_pas::attend() {
+    std::unique_lock<std::mutex> l(verrou);
+    signal.wait(l, [this] { return !occupe_.load(); });
+}
+
+std::uint32_t Tlot_pas_a_pas::nb_generations_faites() const {
+    std::uint32_t n = mesures.empty() ? 0 : mesures.front()->nb_generations_faites();
+    for (const std::unique_ptr<Tmesure>& m : mesures) {
+        n = std::min(n, m->nb_generations_faites());
+    }
+    return n;
+}
+
+std::vector<const Tregistre_mesure*> Tlot_pas_a_pas::registres() const {
+    std::vector<const Tregistre_mesure*> r;
+    r.reserve(mesures.size());
+    for (const std::unique_ptr<Tmesure>& m : mesures) {
+        r.push_back(&m->registre());
+    }
+    return r;
+}
+
+void Tlot_pas_a_pas::travaille() {
+    std::unique_lock<std::mutex> l(verrou);
+    for (;;) {
+        signal.wait(l, [this] { return fin || static_cast<bool>(a_faire); });
+        if (fin && !a_faire) {
+            return;
+        }
+        std::function<void()> tache = std::move(a_faire);
+        a_faire = nullptr;
+        l.unlock();
+        tache();
+        l.lock();
+    }
+}

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -74,3 +75,54 @@ private:
 
 // The number of threads the processor runs at once (at least 1).
 unsigned fils_disponibles();
+
+// The window's replicates: K runs kept side by side and advanced one
+// generation at a time, all of them together, on worker threads, so that they
+// can be drawn as they go, paused, stepped and continued. Replicate r is the
+// run of seed graine_replicat(graine, r), as in a batch.
+//
+// A step runs on a thread of its own and calls `fini` there when every
+// replicate has made its generation; the records must not be read while a
+// step is under way (occupe()). One thread drives it at a time.
+class Tlot_pas_a_pas {
+public:
+    Tlot_pas_a_pas(const Tparametres_mesure& parametres, std::uint64_t graine, std::uint32_t nombre,
+                   unsigned fils);
+    // Waits for the step under way, if any, cut short.
+    ~Tlot_pas_a_pas();
+    Tlot_pas_a_pas(const Tlot_pas_a_pas&) = delete;
+    Tlot_pas_a_pas& operator=(const Tlot_pas_a_pas&) = delete;
+
+    // The founders of every replicate (before the thread starts its work).
+    void commence();
+
+    // Every replicate makes one generation more with these parameters
+    // (copied now into each run, as the window's single run reads the
+    // process-wide ones at each generation). Returns at once.
+    void avance(const Tparametres_mesure& parametres, std::function<void()> fini);
+
+    bool occupe() const { return occupe_.load(); }
+    // Waits for the step under way.
+    void attend();
+
+    std::uint32_t nombre() const { return static_cast<std::uint32_t>(mesures.size()); }
+    std::uint64_t graine() const { return graine_; }
+    // Generations made by every replicate.
+    std::uint32_t nb_generations_faites() const;
+    const Tregistre_mesure& registre(std::uint32_t r) const { return mesures[r]->registre(); }
+    std::vector<const Tregistre_mesure*> registres() const;
+
+private:
+    void travaille();
+
+    std::uint64_t graine_;
+    std::vector<std::unique_ptr<Tmesure>> mesures;
+    Tpool_fils pool;
+    std::atomic<bool> occupe_{false};
+    std::atomic<bool> annule_{false};
+    std::mutex verrou;
+    std::condition_variable signal;
+    std::function<void()> a_faire; // the step waiting for the thread
+    bool fin = false;
+    std::thread coordinateur;
+};

@@ -27,6 +27,13 @@ Tparametres_mesure quatre_alleles() {
     return p;
 }
 
+Tparametres_mesure effectif_grand() {
+    Tparametres_mesure p;
+    p.effectif_min = 10000;
+    p.effectif_max = 10000;
+    return p;
+}
+
 // FNV-1a over every count of every generation.
 std::uint64_t empreinte(const Tregistre_mesure& r) {
     std::uint64_t h = 0xcbf29ce484222325ULL;
@@ -183,6 +190,33 @@ TEST_F(Moteur, ABatchStopsWhenCancelledOrWhenItsReceiverFails) {
                                       }
                                   }),
                  std::runtime_error);
+}
+
+TEST_F(Moteur, ReplicatesStepByStepAreTheBatchsReplicates) {
+    Tdemande_lot d;
+    d.parametres = quatre_alleles();
+    d.parametres.nb_generations = 15;
+    d.graine = 31;
+    d.nombre = 5;
+    std::vector<Tregistre_mesure> lot;
+    execute_lot(d, [&](Tregistre_mesure&& r) { lot.push_back(std::move(r)); });
+
+    Tlot_pas_a_pas pas_a_pas(d.parametres, 31, 5, 2);
+    pas_a_pas.commence();
+    std::atomic<int> pas_finis{0};
+    for (int g = 0; g < 15; ++g) {
+        pas_a_pas.avance(d.parametres, [&] { ++pas_finis; });
+        pas_a_pas.attend();
+    }
+    EXPECT_EQ(pas_finis, 15);
+    EXPECT_EQ(pas_a_pas.nb_generations_faites(), 15u);
+    for (std::uint32_t r = 0; r < 5; ++r) {
+        EXPECT_EQ(pas_a_pas.registre(r).generations, lot[r].generations) << r;
+    }
+    // Destroyed with a step under way: it is cut short, nothing hangs.
+    Tlot_pas_a_pas gros(effectif_grand(), 1, 50, 2);
+    gros.commence();
+    gros.avance(effectif_grand(), nullptr);
 }
 
 TEST_F(Moteur, FatesOfTheAllelesAndTheirSummary) {
