@@ -37,6 +37,10 @@ public:
     // generations are emptied.
     void commence();
 
+    // The seed the record names (a run on the process-wide context seeds the
+    // process's generator itself).
+    void fixe_graine(std::uint64_t graine) { registre_.graine = graine; }
+
     // One generation more, recorded; answers its state.
     const Tetat_generation& avance();
 

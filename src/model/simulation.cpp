@@ -1,6 +1,7 @@
 #include "model/simulation.h"
 
 #include "model/contexte.h"
+#include "model/hasard.h"
 #include "model/mesure.h"
 #include "model/parametres.h"
 
@@ -48,39 +49,97 @@ bool une_fois_sur(unsigned n) {
     return compteur_une_fois_sur == 0;
 }
 
+Tmesure& mesure_simulation() {
+    return mesure_globale();
+}
+
 const Tregistre_mesure& registre_simulation() {
     return mesure_globale().registre();
 }
 
-void lance_simulation() {
+void commence_simulation(std::optional<std::uint64_t> graine) {
     Tmesure& mesure = mesure_globale();
+    if (graine) {
+        hasard.seme(graine_replicat(*graine, 0));
+    }
     mesure.commence();
+    mesure.fixe_graine(graine.value_or(0));
     mesure_en_cours = true;
     rafraichit_fenetre();
     // The observer is read at each use: a window that closes takes it away.
     if (fenetre.observateur != nullptr) {
         fenetre.observateur->debut(mesure.registre());
     }
+}
 
-    for (std::uint32_t g = 0; g < parametres.nb_generations; ++g) {
-        if (g % 10 == 0 && !laisse_passer_messages()) {
+namespace {
+
+// One generation, shown; the caller decided that it is due.
+void fait_generation(Tmesure& mesure) {
+    const Tetat_generation& etat = mesure.avance();
+    if (fenetre.observateur != nullptr) {
+        fenetre.observateur->generation(mesure.registre(), etat);
+    }
+    if (une_fois_sur(10) && fenetre.fixe_panmixie) {
+        fenetre.fixe_panmixie(etat.indice_panmixie);
+    }
+}
+
+} // namespace
+
+bool avance_simulation() {
+    Tmesure& mesure = mesure_globale();
+    if (mesure.finie()) {
+        return false;
+    }
+    fait_generation(mesure);
+    return true;
+}
+
+Tfin_simulation deroule_simulation() {
+    Tmesure& mesure = mesure_globale();
+    if (!mesure_en_cours) { // going on after a pause
+        mesure_en_cours = true;
+        rafraichit_fenetre();
+    }
+    Tfin_simulation fin = Tfin_simulation::achevee;
+    // The number of generations is read at every test: the control panel may
+    // change it during the run.
+    while (!mesure.finie()) {
+        if (mesure.nb_generations_faites() % 10 == 0 && !laisse_passer_messages()) {
+            fin = Tfin_simulation::fermeture;
             break;
         }
-        const Tetat_generation& etat = mesure.avance();
-        if (fenetre.observateur != nullptr) {
-            fenetre.observateur->generation(mesure.registre(), etat);
-        }
-        if (une_fois_sur(10) && fenetre.fixe_panmixie) {
-            fenetre.fixe_panmixie(etat.indice_panmixie);
-        }
+        // Made even if the events just let through lowered the number of
+        // generations: the next test ends the run.
+        fait_generation(mesure);
         if (echap_presse()) {
-            g = parametres.nb_generations;
+            fin = Tfin_simulation::echap;
+            break;
+        }
+        if (fenetre.suspend && fenetre.suspend()) {
+            fin = Tfin_simulation::suspendue;
+            break;
         }
     }
+    if (fin == Tfin_simulation::suspendue) {
+        mesure_en_cours = false;
+        rafraichit_fenetre();
+    }
+    return fin;
+}
 
+void termine_simulation() {
     mesure_en_cours = false;
     if (fenetre.observateur != nullptr) {
-        fenetre.observateur->fin(mesure.registre());
+        fenetre.observateur->fin(mesure_globale().registre());
     }
     rafraichit_fenetre();
+}
+
+void lance_simulation() {
+    commence_simulation();
+    if (deroule_simulation() != Tfin_simulation::suspendue) {
+        termine_simulation();
+    }
 }
