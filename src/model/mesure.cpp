@@ -1,5 +1,8 @@
 #include "model/mesure.h"
 
+#include <algorithm>
+#include <cstddef>
+
 Tmesure::Tmesure(const Tparametres_mesure& parametres, std::uint64_t graine, std::uint64_t replicat)
     : propre(std::make_unique<Tcontexte_mesure>(parametres, graine_replicat(graine, replicat))),
       contexte_(propre.get()) {
@@ -14,7 +17,11 @@ void Tmesure::commence() {
     cree_population_initiale(*contexte_);
     registre_.parametres = parametres;
     registre_.generations.clear();
-    registre_.generations.reserve(parametres.nb_generations);
+    // Room for every generation a run may reach: the record never moves, so
+    // that the generations already made can be read while the next one is
+    // added on another thread.
+    registre_.generations.reserve(
+        std::max(parametres.nb_generations, parametres.nb_generations_max) + std::size_t{1});
     registre_.fondateurs = etat_de(contexte_->population(), parametres.ajuste().nb_alleles, -1);
 }
 

@@ -41,7 +41,9 @@ public:
     // process's generator itself).
     void fixe_graine(std::uint64_t graine) { registre_.graine = graine; }
 
-    // One generation more, recorded; answers its state.
+    // One generation more, recorded; answers its state. The record's storage
+    // does not move while the run stays within the largest number of
+    // generations of its parameters.
     const Tetat_generation& avance();
 
     // The generations made since commence().

@@ -4,6 +4,7 @@
 #include "model/simulation.h"
 #include "ui/Apropos.h"
 #include "ui/aide.h"
+#include "ui/commandes_mesure.h"
 #include "ui/ecran.h"
 #include "ui/graphiques.h"
 #include "ui/icones.h"
@@ -19,6 +20,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QShowEvent>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QTranslator>
 
@@ -66,7 +68,19 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     cree_menus();
     cree_barre_outils();
     cree_zone_client();
-    const int barres = menuBar()->sizeHint().height() + ActionToolBar1->sizeHint().height();
+    Tpilote_mesure::Tvue vue;
+    const Tfenetre_simulation crochets = crochets_simulation();
+    vue.rafraichit = crochets.rafraichit;
+    vue.echap = crochets.echap;
+    vue.fixe_panmixie = crochets.fixe_panmixie;
+    vue.avant_mesure = [this] {
+        graphique_frequences.efface_valeurs();
+        graphique_effectif.efface_valeurs();
+        echap.oublie();
+    };
+    commandes_mesure = new Tcommandes_mesure(*this, *menu_outils, *ActionToolBar1, vue);
+    const int barres = menuBar()->sizeHint().height() + ActionToolBar1->sizeHint().height() +
+                       statusBar()->sizeHint().height();
     setGeometry(116, 30, zone_conception.width(), zone_conception.height() + barres);
     qApp->installEventFilter(&echap);
     initialisationExecute();
@@ -112,6 +126,7 @@ void TForm1::cree_actions() {
     Rafraichit = action("Rafraichit", true, &TForm1::RafraichitExecute);
     Mesure = action("&Mesure", false, &TForm1::MesureExecute);
     Mesure->setToolTip(QStringLiteral("Lance une mesure"));
+    Mesure->setShortcut(QKeySequence(Qt::Key_F5));
     Reglages = action("&Paramètres", false, &TForm1::ReglagesExecute);
     Reglages->setToolTip(QString::fromUtf8("Paramètres"));
 
@@ -129,9 +144,9 @@ void TForm1::cree_menus() {
     ActionMainMenuBar1 = menuBar();
     QMenu* fichier = ActionMainMenuBar1->addMenu(QStringLiteral("&Fichier"));
     fichier->addAction(FileExit1);
-    QMenu* outils = ActionMainMenuBar1->addMenu(QStringLiteral("&Outils"));
-    outils->addAction(Mesure);
-    outils->addAction(Reglages);
+    menu_outils = ActionMainMenuBar1->addMenu(QStringLiteral("&Outils"));
+    menu_outils->addAction(Mesure);
+    menu_outils->addAction(Reglages);
     QMenu* langage = ActionMainMenuBar1->addMenu(QStringLiteral("&Langage"));
     langage->addAction(Francais);
     langage->addAction(Anglais);
@@ -178,6 +193,11 @@ void TForm1::cree_zone_client() {
     LabNbGen = cree_label(zone, 8, 104);
     LabFec = cree_label(zone, 8, 128);
     LabEchap = cree_label(zone, 8, 160);
+    LabExtinction = cree_label(zone, 8, 184);
+    LabExtinction->setWordWrap(true);
+    LabExtinction->setFixedWidth(116);
+    LabExtinction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabExtinction->setMinimumHeight(48);
     QPalette rouge = LabEchap->palette();
     rouge.setColor(QPalette::WindowText, QColor(255, 0, 0));
     LabEchap->setPalette(rouge);
@@ -206,6 +226,9 @@ Tfenetre_simulation TForm1::crochets_simulation() {
         BarPanmixie->setValue(std::clamp(indice, BarPanmixie->minimum(), BarPanmixie->maximum()));
     };
     f.observateur = &observateur;
+    f.suspend = [this] {
+        return commandes_mesure != nullptr && commandes_mesure->pilote().suspension_demandee();
+    };
     return f;
 }
 
@@ -247,7 +270,11 @@ void TForm1::RafraichitExecute() {
     Francais->setEnabled(true);
     rafraichit_textes(t);
     LabEchap->setVisible(mesure_en_cours);
+    rafraichit_extinction(t);
     rafraichit_graphiques(t);
+    if (commandes_mesure != nullptr) {
+        commandes_mesure->rafraichit(t);
+    }
 }
 
 void TForm1::rafraichit_textes(const Traducteur& t) {
@@ -303,6 +330,26 @@ void TForm1::rafraichit_graphiques(const Traducteur& t) {
     }
     if (!graphique_effectif.est_vide()) {
         graphique_effectif.trace(false);
+    }
+}
+
+// The population that died out, or how many of the replicates did.
+void TForm1::rafraichit_extinction(const Traducteur& t) {
+    QString texte;
+    if (commandes_mesure != nullptr) {
+        const Tpilote_mesure& p = commandes_mesure->pilote();
+        const Tbilan_lot& b = p.bilan();
+        if (b.replicats == 1 && b.generation_extinction >= 0) {
+            texte = qt(t.traduit("Population éteinte à la génération")) + QStringLiteral(" ") +
+                    QString::number(b.generation_extinction);
+        } else if (b.replicats > 1 && b.eteintes > 0) {
+            texte = QString::number(b.eteintes) + QStringLiteral(" ") +
+                    qt(t.traduit("populations éteintes sur")) + QStringLiteral(" ") +
+                    QString::number(b.replicats);
+        }
+    }
+    if (LabExtinction->text() != texte) {
+        LabExtinction->setText(texte);
     }
 }
 
@@ -363,10 +410,8 @@ void TForm1::AnglaisExecute() {
 }
 
 void TForm1::MesureExecute() {
-    graphique_frequences.efface_valeurs();
-    graphique_effectif.efface_valeurs();
-    echap.oublie();
-    lance_simulation();
+    // The charts are cleared and an earlier Escape forgotten as the run starts.
+    commandes_mesure->lance_nouvelle();
 }
 
 void TForm1::ReglagesExecute() {

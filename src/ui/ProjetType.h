@@ -14,6 +14,7 @@ class QMenu;
 class QProgressBar;
 class QToolBar;
 class QTranslator;
+class Tcommandes_mesure;
 class Tecran;
 class TAboutBox;
 class TForm2;
@@ -56,6 +57,7 @@ public:
     QAction* Reglages = nullptr;
 
     QMenuBar* ActionMainMenuBar1 = nullptr;
+    QMenu* menu_outils = nullptr;
     QToolBar* ActionToolBar1 = nullptr;
     Tecran* Ecran1 = nullptr;
     Tecran* Ecran2 = nullptr;
@@ -66,6 +68,10 @@ public:
     QLabel* LabNbGen = nullptr;
     QLabel* LabFec = nullptr;
     QLabel* LabEchap = nullptr;
+    // Says when the population, or how many of the populations, died out.
+    QLabel* LabExtinction = nullptr;
+    // Pause, step, continue, replay, pace, and the run's seed.
+    Tcommandes_mesure* commandes_mesure = nullptr;
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
@@ -81,6 +87,7 @@ private:
     void rafraichit_textes(const Traducteur& t);
     void rafraichit_graphiques(const Traducteur& t);
     void adopte_traductions_qt();
+    void rafraichit_extinction(const Traducteur& t);
 
     Techap echap;
     Tobservateur_graphiques observateur;

@@ -101,8 +101,72 @@ void dessine_anglais(QPainter& p) {
     p.drawRect(champ);
 }
 
+void dessine_pause(QPainter& p) {
+    // Two upright bars.
+    p.setPen(QPen(QColor(20, 60, 130), 1));
+    p.setBrush(QColor(70, 130, 220));
+    p.drawRect(QRectF(3.5, 2.5, 3.5, 11));
+    p.drawRect(QRectF(9, 2.5, 3.5, 11));
+}
+
+void dessine_pas(QPainter& p) {
+    // A small play triangle against a bar: one step and stop.
+    QPainterPath triangle;
+    triangle.moveTo(3, 3);
+    triangle.lineTo(10, 8);
+    triangle.lineTo(3, 13);
+    triangle.closeSubpath();
+    p.setPen(QPen(QColor(0, 90, 0), 1));
+    p.setBrush(QColor(40, 170, 60));
+    p.drawPath(triangle);
+    p.setPen(QPen(QColor(20, 60, 130), 1));
+    p.setBrush(QColor(70, 130, 220));
+    p.drawRect(QRectF(11, 3, 2.5, 10));
+}
+
+void dessine_poursuivre(QPainter& p) {
+    // Two play triangles in a row: on and on.
+    p.setPen(QPen(QColor(0, 90, 0), 1));
+    p.setBrush(QColor(40, 170, 60));
+    for (double x : {1.5, 8.0}) {
+        QPainterPath triangle;
+        triangle.moveTo(x, 3);
+        triangle.lineTo(x + 6.5, 8);
+        triangle.lineTo(x, 13);
+        triangle.closeSubpath();
+        p.drawPath(triangle);
+    }
+}
+
+void dessine_rejouer(QPainter& p) {
+    // A circular arrow: again, the same way.
+    p.setPen(QPen(QColor(130, 70, 10), 2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(3, 3, 10, 10), 90 * 16, 270 * 16);
+    QPainterPath pointe;
+    pointe.moveTo(8, 0.5);
+    pointe.lineTo(12, 3);
+    pointe.lineTo(8, 5.5);
+    pointe.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(130, 70, 10));
+    p.drawPath(pointe);
+}
+
 void dessine(Ticone numero, QPainter& p) {
     switch (numero) {
+    case icone_pause:
+        dessine_pause(p);
+        break;
+    case icone_pas:
+        dessine_pas(p);
+        break;
+    case icone_poursuivre:
+        dessine_poursuivre(p);
+        break;
+    case icone_rejouer:
+        dessine_rejouer(p);
+        break;
     case icone_mesure:
         dessine_mesure(p);
         break;

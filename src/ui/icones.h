@@ -12,6 +12,11 @@ enum Ticone {
     icone_francais = 53,
     icone_anglais = 54,
     icone_reglages = 57,
+    // Drawn for the commands added since.
+    icone_pause = 60,
+    icone_pas = 61,
+    icone_poursuivre = 62,
+    icone_rejouer = 63,
 };
 
 QIcon icone(Ticone numero);

@@ -1,16 +1,22 @@
 #include "ui/reglages.h"
 
 #include "i18n/traducteur.h"
+#include "model/options_mesure.h"
 #include "model/parametres.h"
 #include "ui/placement.h"
 #include "ui/plateforme.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSlider>
+#include <QSpinBox>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -23,7 +29,7 @@ namespace {
 constexpr int gauche_fenetre = 116;
 constexpr int haut_fenetre = 493;
 constexpr int largeur_client = 645;
-constexpr int hauteur_client = 176;
+constexpr int hauteur_client = 232; // the bars, then the row of the run's options
 
 constexpr int long_barre = 126;
 constexpr int large_barre = 33;
@@ -110,6 +116,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(largeur_client, hauteur_client);
     cree_colonnes_de_gauche();
     cree_colonnes_alleles();
+    cree_rangee_mesure();
     fixe_ordre_tabulation();
     connecte_barres();
     InitialisationExecute();
@@ -164,10 +171,33 @@ void TForm2::cree_colonnes_alleles() {
     MinMoins = bouton(this, "MinMoins", 72, 32, "-");
 }
 
+void TForm2::cree_rangee_mesure() {
+    constexpr int haut = 184;
+    LabReplicats = etiquette(this, "LabReplicats", 8, haut + 3);
+    SpinReplicats = new QSpinBox(this);
+    SpinReplicats->setObjectName(QStringLiteral("SpinReplicats"));
+    SpinReplicats->setGeometry(80, haut, 64, 22);
+    SpinReplicats->setRange(1, static_cast<int>(Toptions_mesure::replicats_max));
+    LabAlleleSuivi = etiquette(this, "LabAlleleSuivi", 160, haut + 3);
+    ComboAlleleSuivi = new QComboBox(this);
+    ComboAlleleSuivi->setObjectName(QStringLiteral("ComboAlleleSuivi"));
+    ComboAlleleSuivi->setGeometry(248, haut, 88, 22);
+    LabGraine = etiquette(this, "LabGraine", 360, haut + 3);
+    EditGraine = new QLineEdit(this);
+    EditGraine->setObjectName(QStringLiteral("EditGraine"));
+    EditGraine->setGeometry(416, haut, 184, 22);
+    LabGraineErreur = etiquette(this, "LabGraineErreur", 360, haut + 26);
+    QPalette rouge = LabGraineErreur->palette();
+    rouge.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    LabGraineErreur->setPalette(rouge);
+    LabGraineErreur->hide();
+}
+
 void TForm2::fixe_ordre_tabulation() {
-    QWidget* const ordre[] = {Bar_nb_all, Bar_nb_gen, Bar_Ef_Max, Bar_Ef_Min, Bar_Fec,
-                              BarFreqAl1, BarLetAl1,  BarFreqAl2, BarLetAl2,  BarFreqAl3,
-                              BarLetAl3,  BarLetAl4,  BarFreqAl4, MinPlus,    MinMoins};
+    QWidget* const ordre[] = {Bar_nb_all,    Bar_nb_gen,       Bar_Ef_Max, Bar_Ef_Min, Bar_Fec,
+                              BarFreqAl1,    BarLetAl1,        BarFreqAl2, BarLetAl2,  BarFreqAl3,
+                              BarLetAl3,     BarLetAl4,        BarFreqAl4, MinPlus,    MinMoins,
+                              SpinReplicats, ComboAlleleSuivi, EditGraine};
     for (std::size_t i = 1; i < std::size(ordre); ++i) {
         setTabOrder(ordre[i - 1], ordre[i]);
     }
@@ -189,6 +219,11 @@ void TForm2::connecte_barres() {
     connect(BarLetAl4, &QSlider::valueChanged, this, &TForm2::ChangeLet4Execute);
     connect(MinPlus, &QPushButton::clicked, this, &TForm2::MinPlusClick);
     connect(MinMoins, &QPushButton::clicked, this, &TForm2::MinMoinsClick);
+    connect(SpinReplicats, qOverload<int>(&QSpinBox::valueChanged), this,
+            &TForm2::ChangeReplicatsExecute);
+    connect(ComboAlleleSuivi, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TForm2::ChangeAlleleSuiviExecute);
+    connect(EditGraine, &QLineEdit::editingFinished, this, &TForm2::ChangeGraineExecute);
 }
 
 void TForm2::AttacheParametres(Tparametres_mesure& parametres) {
@@ -211,6 +246,7 @@ void TForm2::RafraichitPanneau() {
     redessine_fecondite(t);
     redessine_titres_alleles(t);
     redessine_rangees_alleles();
+    redessine_mesure(t);
     if (parametres_->a_change() && principale_ != nullptr) {
         principale_->repaint();
     }
@@ -302,6 +338,74 @@ void TForm2::redessine_rangees_alleles() {
     frequence(BarFreqAl4, 3);
     BarLetAl4->setVisible(n > 3);
     letalite(BarLetAl4, 3);
+}
+
+void TForm2::redessine_mesure(const Traducteur& t) {
+    ecrit(LabReplicats, t.traduit("Réplicats"));
+    SpinReplicats->setValue(static_cast<int>(options_mesure.replicats));
+    ecrit(LabAlleleSuivi, t.traduit("Allèle suivi"));
+    const int n = static_cast<int>(parametres_->nb_alleles);
+    while (ComboAlleleSuivi->count() > n) {
+        ComboAlleleSuivi->removeItem(ComboAlleleSuivi->count() - 1);
+    }
+    while (ComboAlleleSuivi->count() < n) {
+        ComboAlleleSuivi->addItem(QString());
+    }
+    for (int i = 0; i < n; ++i) {
+        ComboAlleleSuivi->setItemText(i,
+                                      plateforme::qt(t.traduit("Allèle " + std::to_string(i + 1))));
+    }
+    ComboAlleleSuivi->setCurrentIndex(
+        std::min(static_cast<int>(options_mesure.allele_suivi), n - 1));
+    ComboAlleleSuivi->setEnabled(options_mesure.replicats > 1);
+    ecrit(LabGraine, t.traduit("Graine"));
+    EditGraine->setPlaceholderText(plateforme::qt(t.traduit("nouvelle à chaque mesure")));
+    if (!EditGraine->hasFocus() && LabGraineErreur->isHidden()) {
+        EditGraine->setText(options_mesure.graine ? QString::number(*options_mesure.graine)
+                                                  : QString());
+    }
+    if (!LabGraineErreur->isHidden()) {
+        ecrit(LabGraineErreur, t.traduit("La graine est un entier de 0 à 18446744073709551615."));
+    }
+}
+
+void TForm2::ChangeReplicatsExecute() {
+    if (!peut_ecrire()) {
+        return;
+    }
+    options_mesure.replicats = static_cast<std::uint32_t>(SpinReplicats->value());
+    RafraichitPanneau();
+}
+
+void TForm2::ChangeAlleleSuiviExecute() {
+    if (!peut_ecrire() || ComboAlleleSuivi->currentIndex() < 0) {
+        return;
+    }
+    options_mesure.allele_suivi = static_cast<std::uint32_t>(ComboAlleleSuivi->currentIndex());
+}
+
+// An empty field: a new seed for each run. A whole number: that seed, until
+// the field is emptied. Anything else is refused, next to the field, and
+// changes nothing.
+void TForm2::ChangeGraineExecute() {
+    if (!peut_ecrire()) {
+        return;
+    }
+    const std::string texte = plateforme::std_(EditGraine->text().trimmed());
+    std::uint64_t graine = 0;
+    const char* fin = texte.data() + texte.size();
+    const auto lu = std::from_chars(texte.data(), fin, graine);
+    if (texte.empty()) {
+        options_mesure.graine.reset();
+    } else if (lu.ec == std::errc() && lu.ptr == fin) {
+        options_mesure.graine = graine;
+    } else {
+        LabGraineErreur->show();
+        RafraichitPanneau();
+        return;
+    }
+    LabGraineErreur->hide();
+    RafraichitPanneau();
 }
 
 bool TForm2::peut_ecrire() const {

@@ -3,9 +3,12 @@
 #include <QPointer>
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class Tparametres_mesure;
 class Traducteur;
 
@@ -49,6 +52,10 @@ public:
     void MinPlusClick();
     void MinMoinsClick();
     void InitialisationExecute();
+    // The next run's options: populations, the allele drawn for each, seed.
+    void ChangeReplicatsExecute();
+    void ChangeAlleleSuiviExecute();
+    void ChangeGraineExecute();
 
     QSlider* Bar_nb_all;
     QLabel* LabBarNbAll;
@@ -91,6 +98,13 @@ public:
     QLabel* Labnum4;
     QPushButton* MinPlus;
     QPushButton* MinMoins;
+    QLabel* LabReplicats;
+    QSpinBox* SpinReplicats;
+    QLabel* LabAlleleSuivi;
+    QComboBox* ComboAlleleSuivi;
+    QLabel* LabGraine;
+    QLineEdit* EditGraine;
+    QLabel* LabGraineErreur; // why a typed seed was refused
 
 protected:
     void showEvent(QShowEvent* evenement) override;
@@ -98,6 +112,7 @@ protected:
 private:
     void cree_colonnes_de_gauche();
     void cree_colonnes_alleles();
+    void cree_rangee_mesure();
     void fixe_ordre_tabulation();
     void connecte_barres();
 
@@ -107,6 +122,7 @@ private:
     void redessine_fecondite(const Traducteur& t);
     void redessine_titres_alleles(const Traducteur& t);
     void redessine_rangees_alleles();
+    void redessine_mesure(const Traducteur& t);
 
     // True when a handler may write: parameters attached and no redraw under way.
     bool peut_ecrire() const;
