@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -94,6 +95,9 @@ void remplit_jusqu_au_bord(QImage& image, int x, int y, QRgb bord, QRgb rempliss
     }
 }
 
+// The last number given to a state of any surface.
+std::atomic<std::uint64_t> dernier_etat{0};
+
 // Longest line drawn pixel by pixel; only absurd coordinates go beyond.
 constexpr int longueur_max_trait = 1 << 16;
 
@@ -149,6 +153,7 @@ void Tsurface_image::redimensionne(int largeur, int hauteur) {
     }
     termine_peinture();
     image_ = image_blanche(largeur, hauteur);
+    etat_ = 0;
 }
 
 const QImage& Tsurface_image::image() {
@@ -167,6 +172,13 @@ int Tsurface_image::pixels_de_points(int points) {
     return static_cast<int>(std::clamp(pixels, 1LL, 10000LL));
 }
 
+std::uint64_t Tsurface_image::etat() const {
+    if (etat_ == 0) {
+        etat_ = dernier_etat.fetch_add(1, std::memory_order_relaxed) + 1;
+    }
+    return etat_;
+}
+
 int Tsurface_image::Width() const {
     return image_.width();
 }
@@ -176,22 +188,27 @@ int Tsurface_image::Height() const {
 }
 
 void Tsurface_image::SetPenColor(Tcouleur couleur) {
+    etat_ = 0;
     stylo_ = en_qt(couleur);
 }
 
 void Tsurface_image::SetBrushColor(Tcouleur couleur) {
+    etat_ = 0;
     pinceau_ = en_qt(couleur);
 }
 
 void Tsurface_image::SetFont(const std::string& nom, int taille_points) {
+    etat_ = 0;
     police_ = police_de(nom, taille_points);
 }
 
 void Tsurface_image::MoveTo(int x, int y) {
+    etat_ = 0;
     position_ = QPoint(x, y);
 }
 
 void Tsurface_image::LineTo(int x, int y) {
+    etat_ = 0;
     const QPoint fin(x, y);
     if (!image_.isNull()) {
         // Curves are thousands of short lines: their pixels go straight into
@@ -208,6 +225,7 @@ void Tsurface_image::LineTo(int x, int y) {
 }
 
 void Tsurface_image::Rectangle(int x1, int y1, int x2, int y2) {
+    etat_ = 0;
     const QRect r = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
                           QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
     QPainter* p = peintre();
@@ -222,6 +240,7 @@ void Tsurface_image::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void Tsurface_image::TextOut(int x, int y, const std::string& texte) {
+    etat_ = 0;
     QPainter* p = peintre();
     if (p == nullptr) {
         return;
@@ -232,6 +251,7 @@ void Tsurface_image::TextOut(int x, int y, const std::string& texte) {
 
 void Tsurface_image::TextRect(int gauche, int haut, int droite, int bas, int x, int y,
                               const std::string& texte) {
+    etat_ = 0;
     QPainter* p = peintre();
     const QRect cadre(gauche, haut, droite - gauche, bas - haut);
     if (p == nullptr || cadre.isEmpty()) {
@@ -252,6 +272,7 @@ int Tsurface_image::TextHeight(const std::string&) {
 }
 
 void Tsurface_image::FloodFill(int x, int y, Tcouleur bord) {
+    etat_ = 0;
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) {
         return;
     }

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 
+#include <cstdint>
 #include <memory>
 
 class QPainter;
@@ -39,6 +40,7 @@ public:
     // rounded like the platform does; at least 1.
     static int pixels_de_points(int points);
 
+    std::uint64_t etat() const override;
     int Width() const override;
     int Height() const override;
     void SetPenColor(Tcouleur couleur) override;
@@ -61,6 +63,7 @@ private:
     QColor pinceau_{Qt::white};
     QFont police_;
     QPoint position_;
+    mutable std::uint64_t etat_ = 0; // 0 once changed, until etat() numbers the new state
 
     QPainter* peintre();
     void termine_peinture();
