@@ -41,9 +41,31 @@ QFont police_de(const std::string& nom, int points) {
     return police;
 }
 
+// Whether any pixel of the image has the colour `couleur`.
+bool contient(const QImage& image, QRgb couleur) {
+    const int largeur = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* const ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        bool trouve = false; // a whole row without an early exit, which vectorises
+        for (int x = 0; x < largeur; ++x) {
+            trouve |= ((ligne[x] ^ couleur) & 0xFFFFFF) == 0;
+        }
+        if (trouve) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Fills with `remplissage` the 4-connected region of pixels that holds (x, y)
 // and is bounded by pixels of the colour `bord`, one horizontal run at a time.
 void remplit_jusqu_au_bord(QImage& image, int x, int y, QRgb bord, QRgb remplissage) {
+    // With no pixel of the border colour the region is the whole image: so
+    // is a chart's background filled.
+    if (!contient(image, bord)) {
+        image.fill(remplissage);
+        return;
+    }
     const int largeur = image.width();
     const int hauteur = image.height();
     QRgb* const debut = reinterpret_cast<QRgb*>(image.bits());

@@ -196,6 +196,9 @@ TEST(SurfaceImage, FloodFillStopsAtTheBorderColourOnly) {
     EXPECT_EQ(de_couleur(s, magenta).size(), 36u);
     s.FloodFill(10, 10, magenta); // over its own colour: the same
     EXPECT_EQ(de_couleur(s, vert).size(), 64u);
+    s.SetBrushColor(jaune);
+    s.FloodFill(10, 10, 0x123456); // no pixel of that colour: the whole image
+    EXPECT_EQ(de_couleur(s, jaune).size(), 600u);
 }
 
 TEST(SurfaceImage, ResizingGivesAWhiteImageOfTheNewSize) {
