@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 // A pixel of the drawing surface.
@@ -85,8 +84,8 @@ private:
     struct Tcourbe_tracee {
         std::string nom;
         Tcouleur couleur = 0;
-        std::vector<std::pair<std::int32_t, std::int32_t>> points; // (x, value)
-        std::vector<Tpixel> pixels;                                // one per point
+        std::uint64_t lignee = 0;   // of the series' points then
+        std::vector<Tpixel> pixels; // one per point, in order of x
     };
     // Everything else that the pixels of the legend and curves depend on:
     // surface size, page geometry, axis ranges.

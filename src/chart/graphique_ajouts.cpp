@@ -20,34 +20,29 @@ bool Tgraphique::trace_ajouts() {
     if (!memoire_.courbes_tracees || memoire_.courbes.size() != n || memoire_.cadre != cadre()) {
         return false;
     }
-    // Each series must still begin with the points drawn last time; as a map
-    // keeps x in order, whatever follows them lies further right.
+    // Each series must still begin with the points drawn last time, unchanged:
+    // so it does while it keeps the same lineage.
     std::vector<std::size_t> anciens(n);
     bool legende = false;
     for (std::size_t j = 0; j < n; ++j) {
-        const Tserie& serie = series[j];
+        const Tvaleurs& valeurs = series[j].valeurs;
         Tcourbe_tracee& courbe = memoire_.courbes[j];
-        if (serie.couleur != courbe.couleur || serie.valeurs.size() < courbe.points.size()) {
+        anciens[j] = courbe.pixels.size();
+        if (series[j].couleur != courbe.couleur || valeurs.lignee() != courbe.lignee ||
+            valeurs.size() < anciens[j]) {
             return false;
         }
-        auto point = serie.valeurs.begin();
-        for (const auto& [x, v] : courbe.points) {
-            if (point->first != x || point->second != v) {
-                return false;
-            }
-            ++point;
-        }
-        anciens[j] = courbe.points.size();
-        const bool nouveau_dernier = point != serie.valeurs.end() &&
-                                     (courbe.points.empty() || serie.valeurs.rbegin()->second !=
-                                                                   courbe.points.back().second);
-        legende = legende || nouveau_dernier || serie.nom != courbe.nom;
-        for (; point != serie.valeurs.end(); ++point) {
+        auto point =
+            std::prev(valeurs.end(), static_cast<std::ptrdiff_t>(valeurs.size() - anciens[j]));
+        const bool nouveau_dernier =
+            point != valeurs.end() &&
+            (point == valeurs.begin() || std::prev(point)->second != valeurs.rbegin()->second);
+        legende = legende || nouveau_dernier || series[j].nom != courbe.nom;
+        for (; point != valeurs.end(); ++point) {
             const Tpixel pixel = pixel_du_point(point->first, point->second);
             if (!courbe.pixels.empty() && pixel.x < courbe.pixels.back().x) {
                 return false;
             }
-            courbe.points.emplace_back(point->first, point->second);
             courbe.pixels.push_back(pixel);
         }
     }

@@ -115,7 +115,7 @@ void Tgraphique::trace_tout(bool mise_a_jour) {
         Tcourbe_tracee& courbe = memoire_.courbes[j];
         courbe.nom = series[j].nom;
         courbe.couleur = series[j].couleur;
-        courbe.points.clear();
+        courbe.lignee = series[j].valeurs.lignee();
         courbe.pixels.clear();
     }
     // Curves need a scale on both axes.
@@ -218,7 +218,6 @@ void Tgraphique::trace_courbe(std::size_t j) {
                 memoire_.courbes_tracees && pixel.x >= courbe.pixels.back().x;
         }
         ecran->MoveTo(pixel.x, pixel.y);
-        courbe.points.emplace_back(x, v);
         courbe.pixels.push_back(pixel);
     }
 }
