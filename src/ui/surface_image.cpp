@@ -2,7 +2,6 @@
 
 #include "ui/plateforme.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -46,11 +45,12 @@ bool contient(const QImage& image, QRgb couleur) {
     const int largeur = image.width();
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* const ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        bool trouve = false; // a whole row without an early exit, which vectorises
+        // A whole row without an early exit, in 32-bit words: it vectorises.
+        std::uint32_t trouve = 0;
         for (int x = 0; x < largeur; ++x) {
-            trouve |= ((ligne[x] ^ couleur) & 0xFFFFFF) == 0;
+            trouve |= static_cast<std::uint32_t>(((ligne[x] ^ couleur) & 0xFFFFFFu) == 0u);
         }
-        if (trouve) {
+        if (trouve != 0) {
             return true;
         }
     }
@@ -175,6 +175,7 @@ void Tsurface_image::redimensionne(int largeur, int hauteur) {
     }
     termine_peinture();
     image_ = image_blanche(largeur, hauteur);
+    oublie_metriques();
     etat_ = 0;
 }
 
@@ -221,7 +222,13 @@ void Tsurface_image::SetBrushColor(Tcouleur couleur) {
 
 void Tsurface_image::SetFont(const std::string& nom, int taille_points) {
     etat_ = 0;
+    if (nom == nom_police_ && taille_points == points_police_) {
+        return; // a chart sets its font at every drawing: mostly the same
+    }
+    nom_police_ = nom;
+    points_police_ = taille_points;
     police_ = police_de(nom, taille_points);
+    oublie_metriques();
 }
 
 void Tsurface_image::MoveTo(int x, int y) {
@@ -286,11 +293,22 @@ void Tsurface_image::TextRect(int gauche, int haut, int droite, int bas, int x, 
 }
 
 int Tsurface_image::TextWidth(const std::string& texte) {
-    return QFontMetrics(police_, &image_).horizontalAdvance(plateforme::qt(texte));
+    // A chart measures the same few texts (legend numbers and names, axis
+    // labels) again and again.
+    const auto connue = largeurs_.find(texte);
+    if (connue != largeurs_.end()) {
+        return connue->second;
+    }
+    if (largeurs_.size() >= 256) {
+        largeurs_.clear();
+    }
+    const int largeur = metriques().horizontalAdvance(plateforme::qt(texte));
+    largeurs_.emplace(texte, largeur);
+    return largeur;
 }
 
 int Tsurface_image::TextHeight(const std::string&) {
-    return QFontMetrics(police_, &image_).height();
+    return metriques().height();
 }
 
 void Tsurface_image::FloodFill(int x, int y, Tcouleur bord) {
@@ -314,6 +332,18 @@ QPainter* Tsurface_image::peintre() {
     return peintre_.get();
 }
 
+const QFontMetrics& Tsurface_image::metriques() {
+    if (!metriques_) {
+        metriques_.emplace(police_, &image_);
+    }
+    return *metriques_;
+}
+
+void Tsurface_image::oublie_metriques() {
+    metriques_.reset();
+    largeurs_.clear();
+}
+
 void Tsurface_image::termine_peinture() {
     if (peintre_) {
         peintre_->end();
@@ -325,5 +355,5 @@ void Tsurface_image::ecrit(int x, int y, const QString& texte) {
     QPainter* p = peintre();
     p->setFont(police_);
     p->setPen(Qt::black);
-    p->drawText(QPoint(x, y + QFontMetrics(police_, &image_).ascent()), texte);
+    p->drawText(QPoint(x, y + metriques().ascent()), texte);
 }

@@ -149,6 +149,7 @@ TEST(SurfaceImage, FontsAreSizedAt96DotsPerInchWithArialMetrics) {
     const int petite = s.TextHeight("X");
     s.SetFont("Arial", 11);
     EXPECT_GT(s.TextHeight("X"), petite);
+    EXPECT_GT(s.TextWidth("11"), 2 * etroit); // measured again in the new font
 }
 
 TEST(SurfaceImage, TextOutPaintsItsBackgroundWithTheBrush) {
