@@ -75,7 +75,7 @@ bool Tgraphique::ajoute_point(std::int32_t i, std::int32_t x, float valeur) {
     if (std::isnan(valeur)) {
         return false; // no value to store
     }
-    series[static_cast<std::size_t>(i)].valeurs[x] = tronque(valeur);
+    series[static_cast<std::size_t>(i)].valeurs.fixe(x, tronque(valeur));
     return true;
 }
 

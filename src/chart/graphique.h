@@ -5,9 +5,11 @@
 #include "chart/surface.h"
 #include "chart/vecteur.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // A pixel of the drawing surface.
 struct Tpixel {
@@ -64,7 +66,10 @@ public:
     void attache_ecran(Tsurface& surface);
     // Full drawing (background, axes, legend, curves) or, with `mise_a_jour`,
     // legend and curves only, over what the surface already shows. Does
-    // nothing while no surface is attached.
+    // nothing while no surface is attached. When the surface still shows this
+    // chart's last drawing and the series only gained points at their end, an
+    // update draws only the new pieces of curve (and the legend when its text
+    // changed), with the same pixels as drawing every curve again.
     void trace(bool mise_a_jour);
 
     // A point of a series as an offset inside the axis ranges (clamped).
@@ -75,6 +80,44 @@ public:
     Tpixel vers_pixels(const Tvecteur& p) const;
 
 private:
+    // One series as the last drawing left it on the surface.
+    struct Tcourbe_tracee {
+        std::string nom;
+        Tcouleur couleur = 0;
+        std::uint64_t lignee = 0;   // of the series' points then
+        std::vector<Tpixel> pixels; // one per point, in order of x
+    };
+    // Everything else that the pixels of the legend and curves depend on:
+    // surface size, page geometry, axis ranges.
+    using Tcadre = std::array<std::int64_t, 20>;
+    // What the chart last drew, on which surface, and the surface's state
+    // right after (0: nothing known).
+    struct Tmemoire_trace {
+        const Tsurface* ecran = nullptr;
+        std::uint64_t etat = 0;
+        Tcadre cadre{};
+        bool courbes_tracees = false; // and pixel x never went back along one
+        std::vector<Tcourbe_tracee> courbes;
+    };
+    // A rectangle of pixels, both ends included.
+    struct Tzone {
+        std::int64_t gauche, haut, droite, bas;
+    };
+    // Where legend box j and its name go.
+    struct Tplace_legende {
+        Tpixel coin, oppose, nom;
+    };
+
+    Tmemoire_trace memoire_;
+
+    Tcadre cadre() const;
+    Tpixel pixel_du_point(std::int32_t x, std::int32_t v) const;
+    void trace_tout(bool mise_a_jour);
+    bool trace_ajouts();
+    void trace_ajouts_courbe(std::size_t j, std::size_t anciens, std::vector<Tzone>& zones);
+    Tplace_legende place_legende(std::size_t j) const;
+    Tzone zone_legendes();
+
     void fixe_police();
     void efface_fond();
     void trace_segment(const Tvecteur& a, const Tvecteur& b);

@@ -70,13 +70,36 @@ Tpixel Tgraphique::vers_pixels(const Tvecteur& p) const {
     return {tronque_pixel(px), tronque_pixel(py)};
 }
 
+Tpixel Tgraphique::pixel_du_point(std::int32_t x, std::int32_t v) const {
+    return vers_pixels(vers_page(borne(x, static_cast<float>(v))));
+}
+
+Tgraphique::Tcadre Tgraphique::cadre() const {
+    return {ecran->Width(),  ecran->Height(), page.x,           page.y,           haut_axe_y.x,
+            haut_axe_y.y,    fin_axe_x.x,     fin_axe_x.y,      origine.x,        origine.y,
+            ancre_legende.x, ancre_legende.y, taille_legende.x, taille_legende.y, abscisse.min,
+            abscisse.max,    abscisse.pas,    ordonnee.min,     ordonnee.max,     ordonnee.pas};
+}
+
 // --- Drawing ---
 
 void Tgraphique::trace(bool mise_a_jour) {
     if (ecran == nullptr) {
         return;
     }
+    // Only what was added needs drawing while the surface shows, untouched,
+    // what this chart drew last.
+    const bool suite = mise_a_jour && memoire_.ecran == ecran && memoire_.etat != 0 &&
+                       ecran->etat() == memoire_.etat;
     fixe_police();
+    if (!suite || !trace_ajouts()) {
+        trace_tout(mise_a_jour);
+    }
+    memoire_.ecran = ecran;
+    memoire_.etat = ecran->etat();
+}
+
+void Tgraphique::trace_tout(bool mise_a_jour) {
     const std::size_t n = nb_series();
     if (!mise_a_jour) {
         efface_fond();
@@ -86,8 +109,18 @@ void Tgraphique::trace(bool mise_a_jour) {
     for (std::size_t j = 0; j < n; ++j) {
         trace_legende(j);
     }
+    memoire_.cadre = cadre();
+    memoire_.courbes.resize(n);
+    for (std::size_t j = 0; j < n; ++j) {
+        Tcourbe_tracee& courbe = memoire_.courbes[j];
+        courbe.nom = series[j].nom;
+        courbe.couleur = series[j].couleur;
+        courbe.lignee = series[j].valeurs.lignee();
+        courbe.pixels.clear();
+    }
     // Curves need a scale on both axes.
-    if (!abscisse.valide() || !ordonnee.valide()) {
+    memoire_.courbes_tracees = abscisse.valide() && ordonnee.valide();
+    if (!memoire_.courbes_tracees) {
         return;
     }
     for (std::size_t j = 0; j < n; ++j) {
@@ -141,28 +174,28 @@ void Tgraphique::trace_axe(bool axe_x) {
     }
 }
 
-void Tgraphique::trace_legende(std::size_t j) {
-    const Tserie& serie = series[j];
+Tgraphique::Tplace_legende Tgraphique::place_legende(std::size_t j) const {
     const Tvecteur h(0.0f, static_cast<float>(taille_legende.y));
-    ecran->SetPenColor(serie.couleur);
-
     const Tvecteur p = Tvecteur(ancre_legende) + h * static_cast<float>(2 * j);
     const Tvecteur q = p + Tvecteur(taille_legende);
-    const Tpixel coin = vers_pixels(p);
-    const Tpixel oppose = vers_pixels(q);
-    ecran->Rectangle(coin.x, coin.y, oppose.x, oppose.y);
+    return {vers_pixels(p), vers_pixels(q), vers_pixels(p + h * 1.05f)};
+}
 
-    const Tpixel nom = vers_pixels(p + h * 1.05f);
-    ecran->TextOut(nom.x, nom.y, serie.nom);
+void Tgraphique::trace_legende(std::size_t j) {
+    const Tserie& serie = series[j];
+    ecran->SetPenColor(serie.couleur);
+    const Tplace_legende place = place_legende(j);
+    ecran->Rectangle(place.coin.x, place.coin.y, place.oppose.x, place.oppose.y);
+    ecran->TextOut(place.nom.x, place.nom.y, serie.nom);
 
     if (serie.valeurs.empty()) {
         return;
     }
     // Inside the border, so that the border is not painted over.
-    const int gauche = coin.x + 1;
-    const int haut = coin.y + 1;
-    const int droite = oppose.x - 1;
-    const int bas = oppose.y - 1;
+    const int gauche = place.coin.x + 1;
+    const int haut = place.coin.y + 1;
+    const int droite = place.oppose.x - 1;
+    const int bas = place.oppose.y - 1;
     const std::string texte = format_diese(serie.valeurs.rbegin()->second);
     ecran->TextRect(gauche, haut, droite, bas, droite - ecran->TextWidth(texte),
                     bas - ecran->TextHeight(texte), texte);
@@ -173,14 +206,18 @@ void Tgraphique::trace_courbe(std::size_t j) {
     if (serie.valeurs.empty()) {
         return;
     }
+    Tcourbe_tracee& courbe = memoire_.courbes[j];
     ecran->SetPenColor(serie.couleur);
-    bool premier = true;
     for (const auto& [x, v] : serie.valeurs) {
-        const Tpixel pixel = vers_pixels(vers_page(borne(x, static_cast<float>(v))));
-        if (!premier) {
+        const Tpixel pixel = pixel_du_point(x, v);
+        if (!courbe.pixels.empty()) {
             ecran->LineTo(pixel.x, pixel.y);
+            // Along a curve pixel x never goes back; the next update's search
+            // for pieces of curve to draw again counts on it.
+            memoire_.courbes_tracees =
+                memoire_.courbes_tracees && pixel.x >= courbe.pixels.back().x;
         }
         ecran->MoveTo(pixel.x, pixel.y);
-        premier = false;
+        courbe.pixels.push_back(pixel);
     }
 }

@@ -11,10 +11,18 @@ using Tcouleur = std::uint32_t;
 // its right and bottom edges and fills its interior with the brush, TextOut
 // fills the text background with the brush, TextRect fills the whole
 // rectangle first and clips, FloodFill fills with the brush the region
-// bounded by the given colour.
+// bounded by the given colour. A line paints no pixel outside the rectangle
+// spanned by its two ends.
 class Tsurface {
 public:
     virtual ~Tsurface() = default;
+
+    // A number for what the surface shows and how it is set up: it changes with
+    // every drawing and every change of pen, brush, font, position or size, and
+    // no two states of any two surfaces share one. 0 means that the surface
+    // cannot tell: a chart then redraws every curve from its first point at
+    // each update.
+    virtual std::uint64_t etat() const { return 0; }
 
     virtual int Width() const = 0;
     virtual int Height() const = 0;

@@ -53,7 +53,8 @@ Tcommandes_mesure::Tcommandes_mesure(QMainWindow& f, QMenu& outils, QToolBar& ba
     };
     pilote_ = new Tpilote_mesure(std::move(vue), this);
 
-    const auto action = [&](const char* texte, QKeySequence raccourci, void (Tcommandes_mesure::*h)()) {
+    const auto action = [&](const char* texte, QKeySequence raccourci,
+                            void (Tcommandes_mesure::*h)()) {
         auto* a = new QAction(QString::fromUtf8(texte), &fenetre);
         a->setShortcut(raccourci);
         a->setEnabled(false);
@@ -61,10 +62,9 @@ Tcommandes_mesure::Tcommandes_mesure(QMainWindow& f, QMenu& outils, QToolBar& ba
         return a;
     };
     Pause = action("&Pause", QKeySequence(Qt::Key_F6), &Tcommandes_mesure::PauseExecute);
-    Pas = action("&Génération suivante", QKeySequence(Qt::Key_F7),
-                 &Tcommandes_mesure::PasExecute);
-    Poursuivre = action("P&oursuivre", QKeySequence(Qt::Key_F8),
-                        &Tcommandes_mesure::PoursuivreExecute);
+    Pas = action("&Génération suivante", QKeySequence(Qt::Key_F7), &Tcommandes_mesure::PasExecute);
+    Poursuivre =
+        action("P&oursuivre", QKeySequence(Qt::Key_F8), &Tcommandes_mesure::PoursuivreExecute);
     Rejouer = action("Re&jouer", QKeySequence(Qt::SHIFT | Qt::Key_F5),
                      &Tcommandes_mesure::RejouerExecute);
     Pause->setIcon(icone(icone_pause));
@@ -88,9 +88,8 @@ Tcommandes_mesure::Tcommandes_mesure(QMainWindow& f, QMenu& outils, QToolBar& ba
         connect(a, &QAction::triggered, this, [this, cadence] { choisit_cadence(cadence); });
         ChoixCadence->addItem(QString(), cadence);
     }
-    connect(ChoixCadence, qOverload<int>(&QComboBox::activated), this, [this](int i) {
-        choisit_cadence(ChoixCadence->itemData(i).toUInt());
-    });
+    connect(ChoixCadence, qOverload<int>(&QComboBox::activated), this,
+            [this](int i) { choisit_cadence(ChoixCadence->itemData(i).toUInt()); });
 
     outils.addSeparator();
     outils.addAction(Pause);
@@ -173,7 +172,8 @@ void Tcommandes_mesure::rafraichit(const Traducteur& t) {
     const QList<QAction*> actions = groupe_cadence->actions();
     for (int i = 0; i < actions.size(); ++i) {
         const std::uint32_t c = cadences[i];
-        const QString texte = c == 0 ? qt(t.traduit("&Maximale")) : QString::number(c) + par_seconde;
+        const QString texte =
+            c == 0 ? qt(t.traduit("&Maximale")) : QString::number(c) + par_seconde;
         fixe_texte(actions[i], texte);
         if (actions[i]->isChecked() != (c == options_mesure.cadence)) {
             actions[i]->setChecked(c == options_mesure.cadence);
@@ -187,10 +187,9 @@ void Tcommandes_mesure::rafraichit(const Traducteur& t) {
             ChoixCadence->setCurrentIndex(i);
         }
     }
-    const QString graine = pilote_->a_une_mesure()
-                               ? qt(t.traduit("Graine")) + QStringLiteral(" ") +
-                                     QString::number(pilote_->graine())
-                               : QString();
+    const QString graine = pilote_->a_une_mesure() ? qt(t.traduit("Graine")) + QStringLiteral(" ") +
+                                                         QString::number(pilote_->graine())
+                                                   : QString();
     if (LabGraine->text() != graine) {
         LabGraine->setText(graine);
     }

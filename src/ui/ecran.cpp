@@ -8,6 +8,7 @@ Tecran::Tecran(QWidget* parent) : QWidget(parent), Tsurface_image(1, 1) {
 }
 
 void Tecran::paintEvent(QPaintEvent* evenement) {
+    affichage_demande = false;
     if (efface && redessine) {
         efface = false;
         redessine();
@@ -23,23 +24,23 @@ void Tecran::resizeEvent(QResizeEvent* /*evenement*/) {
 
 void Tecran::LineTo(int x, int y) {
     Tsurface_image::LineTo(x, y);
-    update();
+    demande_affichage();
 }
 
 void Tecran::Rectangle(int x1, int y1, int x2, int y2) {
     Tsurface_image::Rectangle(x1, y1, x2, y2);
-    update();
+    demande_affichage();
 }
 
 void Tecran::TextOut(int x, int y, const std::string& texte) {
     Tsurface_image::TextOut(x, y, texte);
-    update();
+    demande_affichage();
 }
 
 void Tecran::TextRect(int gauche, int haut, int droite, int bas, int x, int y,
                       const std::string& texte) {
     Tsurface_image::TextRect(gauche, haut, droite, bas, x, y, texte);
-    update();
+    demande_affichage();
 }
 
 // A full drawing of a chart starts by filling its background: once it has,
@@ -47,5 +48,14 @@ void Tecran::TextRect(int gauche, int haut, int droite, int bas, int x, int y,
 void Tecran::FloodFill(int x, int y, Tcouleur bord) {
     Tsurface_image::FloodFill(x, y, bord);
     efface = false;
-    update();
+    demande_affichage();
+}
+
+// One update() covers every drawing until the box is painted: a run draws a
+// generation at a time and lets the window paint only every tenth.
+void Tecran::demande_affichage() {
+    if (!affichage_demande) {
+        affichage_demande = true;
+        update();
+    }
 }

@@ -18,7 +18,7 @@ public:
     // again before it is shown.
     void sur_effacement(std::function<void()> action) { redessine = std::move(action); }
 
-    // Every drawing asks for the box to be shown again.
+    // Drawing asks for the box to be shown again, once until it is.
     void LineTo(int x, int y) override;
     void Rectangle(int x1, int y1, int x2, int y2) override;
     void TextOut(int x, int y, const std::string& texte) override;
@@ -33,4 +33,7 @@ protected:
 private:
     std::function<void()> redessine;
     bool efface = true;
+    bool affichage_demande = false;
+
+    void demande_affichage();
 };

@@ -79,8 +79,8 @@ Tbilan_lot Tpilote_mesure::bilan() const {
 
 void Tpilote_mesure::etablit_bilan() {
     if (lot && !lot->occupe()) {
-        bilan_lot = bilan_de(lot->registres(), lot->nb_generations_faites(),
-                             options_mesure.allele_suivi);
+        bilan_lot =
+            bilan_de(lot->registres(), lot->nb_generations_faites(), options_mesure.allele_suivi);
     }
 }
 
@@ -114,8 +114,7 @@ void Tpilote_mesure::demarre(std::uint64_t graine) {
     }
     Tparametres_mesure p = parametres;
     p.ajuste();
-    lot = std::make_unique<Tlot_pas_a_pas>(p, graine, options_mesure.replicats,
-                                           fils_disponibles());
+    lot = std::make_unique<Tlot_pas_a_pas>(p, graine, options_mesure.replicats, fils_disponibles());
     lot->commence();
     etablit_bilan();
     mesure_en_cours = true;
@@ -140,7 +139,8 @@ void Tpilote_mesure::planifie() {
         deroule_au_plus_vite();
         return;
     }
-    minuterie.start(options_mesure.cadence == 0 ? 0 : static_cast<int>(1000 / options_mesure.cadence));
+    minuterie.start(options_mesure.cadence == 0 ? 0
+                                                : static_cast<int>(1000 / options_mesure.cadence));
 }
 
 void Tpilote_mesure::deroule_au_plus_vite() {
@@ -173,8 +173,7 @@ void Tpilote_mesure::fait_pas() {
         p.ajuste();
         lot->avance(p, [this] {
             // On a worker thread: the end of the step is shown on this one.
-            QMetaObject::invokeMethod(this, &Tpilote_mesure::pas_du_lot_fini,
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &Tpilote_mesure::pas_du_lot_fini, Qt::QueuedConnection);
         });
         return;
     }
@@ -325,8 +324,8 @@ bool Tpilote_mesure::poursuit(std::string& pourquoi) {
         return false;
     }
     if (faites >= parametres.nb_generations) {
-        parametres.nb_generations = std::min(parametres.nb_generations_max,
-                                             faites + std::max(generations_demandees, 10u));
+        parametres.nb_generations =
+            std::min(parametres.nb_generations_max, faites + std::max(generations_demandees, 10u));
     }
     suspendre = false;
     if (vue.echap) {

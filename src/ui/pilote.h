@@ -28,8 +28,8 @@ public:
 // legend: kept on the user-interface thread, after each generation shown.
 struct Tbilan_lot {
     std::uint32_t replicats = 0;
-    std::uint32_t generations = 0;          // made by every population
-    std::uint32_t eteintes = 0;             // populations that died out
+    std::uint32_t generations = 0;           // made by every population
+    std::uint32_t eteintes = 0;              // populations that died out
     std::int32_t generation_extinction = -1; // of a single population, -1 while it lives
     // The followed allele in the living populations.
     std::uint32_t fixes = 0;
@@ -54,11 +54,11 @@ public:
 
     // What the pilot needs of the window.
     struct Tvue {
-        std::function<void()> rafraichit;  // repaint now
-        std::function<bool()> echap;       // Escape since the last poll
+        std::function<void()> rafraichit; // repaint now
+        std::function<bool()> echap;      // Escape since the last poll
         std::function<void(int)> fixe_panmixie;
         Tobservateur_lot* observateur_lot = nullptr;
-        std::function<void()> change_etat; // the state changed: actions to update
+        std::function<void()> change_etat;  // the state changed: actions to update
         std::function<void()> avant_mesure; // a run is about to start: clear the charts
     };
 

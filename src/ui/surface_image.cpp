@@ -2,10 +2,10 @@
 
 #include "ui/plateforme.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -42,9 +42,32 @@ QFont police_de(const std::string& nom, int points) {
     return police;
 }
 
+// Whether any pixel of the image has the colour `couleur`.
+bool contient(const QImage& image, QRgb couleur) {
+    const int largeur = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* const ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        // A whole row without an early exit, in 32-bit words: it vectorises.
+        std::uint32_t trouve = 0;
+        for (int x = 0; x < largeur; ++x) {
+            trouve |= static_cast<std::uint32_t>(((ligne[x] ^ couleur) & 0xFFFFFFu) == 0u);
+        }
+        if (trouve != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Fills with `remplissage` the 4-connected region of pixels that holds (x, y)
 // and is bounded by pixels of the colour `bord`, one horizontal run at a time.
 void remplit_jusqu_au_bord(QImage& image, int x, int y, QRgb bord, QRgb remplissage) {
+    // With no pixel of the border colour the region is the whole image: so
+    // is a chart's background filled.
+    if (!contient(image, bord)) {
+        image.fill(remplissage);
+        return;
+    }
     const int largeur = image.width();
     const int hauteur = image.height();
     QRgb* const debut = reinterpret_cast<QRgb*>(image.bits());
@@ -95,6 +118,9 @@ void remplit_jusqu_au_bord(QImage& image, int x, int y, QRgb bord, QRgb rempliss
         }
     }
 }
+
+// The last number given to a state of any surface.
+std::atomic<std::uint64_t> dernier_etat{0};
 
 // Longest line drawn pixel by pixel; only absurd coordinates go beyond.
 constexpr int longueur_max_trait = 1 << 16;
@@ -151,6 +177,8 @@ void Tsurface_image::redimensionne(int largeur, int hauteur) {
     }
     termine_peinture();
     image_ = image_blanche(largeur, hauteur);
+    oublie_metriques();
+    etat_ = 0;
 }
 
 const QImage& Tsurface_image::image() {
@@ -169,6 +197,13 @@ int Tsurface_image::pixels_de_points(int points) {
     return static_cast<int>(std::clamp(pixels, 1LL, 10000LL));
 }
 
+std::uint64_t Tsurface_image::etat() const {
+    if (etat_ == 0) {
+        etat_ = dernier_etat.fetch_add(1, std::memory_order_relaxed) + 1;
+    }
+    return etat_;
+}
+
 int Tsurface_image::Width() const {
     return image_.width();
 }
@@ -178,22 +213,33 @@ int Tsurface_image::Height() const {
 }
 
 void Tsurface_image::SetPenColor(Tcouleur couleur) {
+    etat_ = 0;
     stylo_ = en_qt(couleur);
 }
 
 void Tsurface_image::SetBrushColor(Tcouleur couleur) {
+    etat_ = 0;
     pinceau_ = en_qt(couleur);
 }
 
 void Tsurface_image::SetFont(const std::string& nom, int taille_points) {
+    etat_ = 0;
+    if (nom == nom_police_ && taille_points == points_police_) {
+        return; // a chart sets its font at every drawing: mostly the same
+    }
+    nom_police_ = nom;
+    points_police_ = taille_points;
     police_ = police_de(nom, taille_points);
+    oublie_metriques();
 }
 
 void Tsurface_image::MoveTo(int x, int y) {
+    etat_ = 0;
     position_ = QPoint(x, y);
 }
 
 void Tsurface_image::LineTo(int x, int y) {
+    etat_ = 0;
     const QPoint fin(x, y);
     if (!image_.isNull()) {
         // Curves are thousands of short lines: their pixels go straight into
@@ -210,6 +256,7 @@ void Tsurface_image::LineTo(int x, int y) {
 }
 
 void Tsurface_image::Rectangle(int x1, int y1, int x2, int y2) {
+    etat_ = 0;
     const QRect r = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
                           QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
     QPainter* p = peintre();
@@ -224,6 +271,7 @@ void Tsurface_image::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void Tsurface_image::TextOut(int x, int y, const std::string& texte) {
+    etat_ = 0;
     QPainter* p = peintre();
     if (p == nullptr) {
         return;
@@ -234,6 +282,7 @@ void Tsurface_image::TextOut(int x, int y, const std::string& texte) {
 
 void Tsurface_image::TextRect(int gauche, int haut, int droite, int bas, int x, int y,
                               const std::string& texte) {
+    etat_ = 0;
     QPainter* p = peintre();
     const QRect cadre(gauche, haut, droite - gauche, bas - haut);
     if (p == nullptr || cadre.isEmpty()) {
@@ -246,14 +295,26 @@ void Tsurface_image::TextRect(int gauche, int haut, int droite, int bas, int x, 
 }
 
 int Tsurface_image::TextWidth(const std::string& texte) {
-    return QFontMetrics(police_, &image_).horizontalAdvance(plateforme::qt(texte));
+    // A chart measures the same few texts (legend numbers and names, axis
+    // labels) again and again.
+    const auto connue = largeurs_.find(texte);
+    if (connue != largeurs_.end()) {
+        return connue->second;
+    }
+    if (largeurs_.size() >= 256) {
+        largeurs_.clear();
+    }
+    const int largeur = metriques().horizontalAdvance(plateforme::qt(texte));
+    largeurs_.emplace(texte, largeur);
+    return largeur;
 }
 
 int Tsurface_image::TextHeight(const std::string&) {
-    return QFontMetrics(police_, &image_).height();
+    return metriques().height();
 }
 
 void Tsurface_image::FloodFill(int x, int y, Tcouleur bord) {
+    etat_ = 0;
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) {
         return;
     }
@@ -273,6 +334,18 @@ QPainter* Tsurface_image::peintre() {
     return peintre_.get();
 }
 
+const QFontMetrics& Tsurface_image::metriques() {
+    if (!metriques_) {
+        metriques_.emplace(police_, &image_);
+    }
+    return *metriques_;
+}
+
+void Tsurface_image::oublie_metriques() {
+    metriques_.reset();
+    largeurs_.clear();
+}
+
 void Tsurface_image::termine_peinture() {
     if (peintre_) {
         peintre_->end();
@@ -284,5 +357,5 @@ void Tsurface_image::ecrit(int x, int y, const QString& texte) {
     QPainter* p = peintre();
     p->setFont(police_);
     p->setPen(Qt::black);
-    p->drawText(QPoint(x, y + QFontMetrics(police_, &image_).ascent()), texte);
+    p->drawText(QPoint(x, y + metriques().ascent()), texte);
 }

@@ -4,10 +4,15 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPoint>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
 
 class QPainter;
 
@@ -40,6 +45,7 @@ public:
     // rounded like the platform does; at least 1.
     static int pixels_de_points(int points);
 
+    std::uint64_t etat() const override;
     int Width() const override;
     int Height() const override;
     void SetPenColor(Tcouleur couleur) override;
@@ -61,9 +67,16 @@ private:
     QColor stylo_{Qt::black};
     QColor pinceau_{Qt::white};
     QFont police_;
+    std::string nom_police_ = "Arial";
+    int points_police_ = 8;
+    std::optional<QFontMetrics> metriques_;         // of police_, once asked for
+    std::unordered_map<std::string, int> largeurs_; // texts measured in police_
     QPoint position_;
+    mutable std::uint64_t etat_ = 0; // 0 once changed, until etat() numbers the new state
 
     QPainter* peintre();
+    const QFontMetrics& metriques();
+    void oublie_metriques();
     void termine_peinture();
     void ecrit(int x, int y, const QString& texte);
 };

@@ -1,45 +1,47 @@
 #include "surface_enregistreuse.h"
 
+#include <utility>
+
 void Surface_enregistreuse::SetPenColor(Tcouleur couleur) {
     stylo = couleur;
-    appels.push_back({"SetPenColor", {static_cast<int>(couleur)}, {}});
+    note({"SetPenColor", {static_cast<int>(couleur)}, {}});
 }
 
 void Surface_enregistreuse::SetBrushColor(Tcouleur couleur) {
     pinceau = couleur;
-    appels.push_back({"SetBrushColor", {static_cast<int>(couleur)}, {}});
+    note({"SetBrushColor", {static_cast<int>(couleur)}, {}});
 }
 
 void Surface_enregistreuse::SetFont(const std::string& nom, int taille_points) {
     police = nom;
     taille_police = taille_points;
-    appels.push_back({"SetFont", {taille_points}, nom});
+    note({"SetFont", {taille_points}, nom});
 }
 
 void Surface_enregistreuse::MoveTo(int x, int y) {
     x_ = x;
     y_ = y;
-    appels.push_back({"MoveTo", {x, y}, {}});
+    note({"MoveTo", {x, y}, {}});
 }
 
 void Surface_enregistreuse::LineTo(int x, int y) {
     traits.push_back({x_, y_, x, y, stylo});
     x_ = x;
     y_ = y;
-    appels.push_back({"LineTo", {x, y}, {}});
+    note({"LineTo", {x, y}, {}});
 }
 
 void Surface_enregistreuse::Rectangle(int x1, int y1, int x2, int y2) {
-    appels.push_back({"Rectangle", {x1, y1, x2, y2, static_cast<int>(stylo)}, {}});
+    note({"Rectangle", {x1, y1, x2, y2, static_cast<int>(stylo)}, {}});
 }
 
 void Surface_enregistreuse::TextOut(int x, int y, const std::string& texte) {
-    appels.push_back({"TextOut", {x, y}, texte});
+    note({"TextOut", {x, y}, texte});
 }
 
 void Surface_enregistreuse::TextRect(int gauche, int haut, int droite, int bas, int x, int y,
                                      const std::string& texte) {
-    appels.push_back({"TextRect", {gauche, haut, droite, bas, x, y}, texte});
+    note({"TextRect", {gauche, haut, droite, bas, x, y}, texte});
 }
 
 int Surface_enregistreuse::TextWidth(const std::string& texte) {
@@ -51,7 +53,12 @@ int Surface_enregistreuse::TextHeight(const std::string&) {
 }
 
 void Surface_enregistreuse::FloodFill(int x, int y, Tcouleur bord) {
-    appels.push_back({"FloodFill", {x, y, static_cast<int>(bord), static_cast<int>(pinceau)}, {}});
+    note({"FloodFill", {x, y, static_cast<int>(bord), static_cast<int>(pinceau)}, {}});
+}
+
+void Surface_enregistreuse::note(Appel appel) {
+    appels.push_back(std::move(appel));
+    ++nb_appels_;
 }
 
 std::vector<Appel> Surface_enregistreuse::de(const std::string& op) const {

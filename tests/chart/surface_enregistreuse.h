@@ -2,6 +2,7 @@
 
 #include "chart/surface.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ struct Appel {
 
 // A drawing surface that records every call. Text is 6 pixels per byte wide
 // and 13 pixels high; pen and brush colours in force at each call are kept.
+// With `numerote` it tells its state (the number of calls so far), so that a
+// chart's updates on it draw only what is new.
 class Surface_enregistreuse : public Tsurface {
 public:
     static constexpr int largeur_caractere = 6;
@@ -33,7 +36,9 @@ public:
     Tcouleur pinceau = 0xFFFFFF;
     std::string police;
     int taille_police = 0;
+    bool numerote = false;
 
+    std::uint64_t etat() const override { return numerote ? nb_appels_ : 0; }
     int Width() const override { return largeur_; }
     int Height() const override { return hauteur_; }
     void SetPenColor(Tcouleur couleur) override;
@@ -60,4 +65,7 @@ private:
     int hauteur_;
     int x_ = 0;
     int y_ = 0;
+    std::uint64_t nb_appels_ = 1;
+
+    void note(Appel appel);
 };

@@ -124,6 +124,30 @@ TEST(Series, ValuesBeyondTheIntegerRangeStayAtItsEndsAndNaNIsRefused) {
     EXPECT_EQ(g.series[0].valeurs.count(2), 0u);
 }
 
+TEST(Series, PointsKeepTheirLineageOnlyWhileTheyGrowAfterTheLastOne) {
+    Tvaleurs v;
+    const std::uint64_t debut = v.lignee();
+    v.fixe(3, 30);
+    v.fixe(5, 50);
+    v.fixe(5, 50); // the same value again
+    EXPECT_EQ(v.lignee(), debut);
+    std::uint64_t avant = v.lignee();
+    const auto change = [&](const char* quoi) {
+        EXPECT_NE(v.lignee(), avant) << quoi;
+        avant = v.lignee();
+    };
+    v.fixe(5, 51);
+    change("last value replaced");
+    v.fixe(4, 40);
+    change("point before the last");
+    v = Tvaleurs(v);
+    change("assigned a copy");
+    EXPECT_EQ(v, (Tvaleurs{{3, 30}, {4, 40}, {5, 51}}));
+    v.clear();
+    change("cleared");
+    EXPECT_NE(Tvaleurs(v).lignee(), v.lignee()); // a copy is a lineage of its own
+}
+
 TEST(Series, EfaceValeursKeepsNamesAndColours) {
     Tgraphique g;
     g.efface_valeurs(); // no series: nothing to do

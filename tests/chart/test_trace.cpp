@@ -200,6 +200,43 @@ TEST_F(Frequences, AnUpdateRedrawsLegendsAndCurvesOnly) {
     EXPECT_EQ(ecran.traits_de(rouge).size(), 2u); // redrawn from the first point
 }
 
+TEST_F(Frequences, OnASurfaceThatTellsItsStateAnUpdateDrawsWhatIsNewAndWhatItCovered) {
+    ecran.numerote = true;
+    g.abscisse.max = 1000; // x 0 to 2 share pixel column 103
+    g.ajoute_serie("A", rouge);
+    g.ajoute_serie("B", bleu);
+    g.ajoute_point(0, 0, 50.0f);
+    g.ajoute_point(0, 1, 50.0f);
+    g.ajoute_point(1, 0, 90.0f); // B's first piece runs down the column from 90 to 10
+    g.ajoute_point(1, 1, 10.0f);
+    g.trace(false);
+
+    ecran.oublie();
+    g.ajoute_point(0, 2, 60.0f); // A's new piece lies over B's first one
+    g.ajoute_point(1, 2, 10.0f);
+    g.trace(true);
+    EXPECT_TRUE(ecran.de("FloodFill").empty());
+    const std::vector<Trait> rouges = ecran.traits_de(rouge);
+    ASSERT_EQ(rouges.size(), 1u);
+    EXPECT_TRUE(meme_trait(rouges[0], 103, 114, 103, 100));
+    // B's first piece comes again over A's, as drawing every curve would have it.
+    const std::vector<Trait> bleus = ecran.traits_de(bleu);
+    ASSERT_EQ(bleus.size(), 2u);
+    EXPECT_TRUE(meme_trait(bleus[0], 103, 56, 103, 173));
+    EXPECT_TRUE(meme_trait(bleus[1], 103, 173, 103, 173));
+
+    ecran.oublie();
+    g.trace(true); // nothing new: nothing drawn, the legend neither
+    EXPECT_TRUE(ecran.traits.empty());
+    EXPECT_TRUE(ecran.de("Rectangle").empty());
+
+    g.ajoute_point(0, 1, 55.0f); // a value replaced: every curve from its first point
+    g.trace(true);
+    EXPECT_EQ(ecran.traits_de(rouge).size(), 2u);
+    EXPECT_EQ(ecran.traits_de(bleu).size(), 2u);
+    EXPECT_EQ(ecran.de("Rectangle").size(), 2u);
+}
+
 TEST_F(Frequences, AnAxisWithoutAScaleIsSkippedWithTheCurves) {
     g.ajoute_serie("A", rouge);
     g.ajoute_point(0, 0, 10.0f);

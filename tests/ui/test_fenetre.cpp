@@ -480,6 +480,24 @@ TEST_F(Fenetre, AnIdleWindowDoesNotRepaint) {
     EXPECT_EQ(compteur.n, 0);
 }
 
+TEST_F(Fenetre, APaintBoxIsPaintedAgainAfterEachBatchOfDrawing) {
+    fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
+    QTest::qWait(100);
+    CompteurPeintures compteur;
+    fenetre->Ecran2->installEventFilter(&compteur);
+    for (int fois = 1; fois <= 3; ++fois) {
+        const int avant = compteur.n;
+        for (int x = 0; x < 50; ++x) {
+            fenetre->Ecran2->MoveTo(x, 10 * fois);
+            fenetre->Ecran2->LineTo(x + 1, 10 * fois);
+        }
+        QTest::qWait(50);
+        EXPECT_GT(compteur.n, avant) << fois;
+    }
+    fenetre->Ecran2->removeEventFilter(&compteur);
+}
+
 TEST_F(Fenetre, TheChartsLetGoOfADestroyedWindow) {
     fenetre.reset();
     EXPECT_EQ(graphique_frequences.ecran, nullptr);

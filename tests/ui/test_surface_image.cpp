@@ -149,6 +149,7 @@ TEST(SurfaceImage, FontsAreSizedAt96DotsPerInchWithArialMetrics) {
     const int petite = s.TextHeight("X");
     s.SetFont("Arial", 11);
     EXPECT_GT(s.TextHeight("X"), petite);
+    EXPECT_GT(s.TextWidth("11"), 2 * etroit); // measured again in the new font
 }
 
 TEST(SurfaceImage, TextOutPaintsItsBackgroundWithTheBrush) {
@@ -196,6 +197,9 @@ TEST(SurfaceImage, FloodFillStopsAtTheBorderColourOnly) {
     EXPECT_EQ(de_couleur(s, magenta).size(), 36u);
     s.FloodFill(10, 10, magenta); // over its own colour: the same
     EXPECT_EQ(de_couleur(s, vert).size(), 64u);
+    s.SetBrushColor(jaune);
+    s.FloodFill(10, 10, 0x123456); // no pixel of that colour: the whole image
+    EXPECT_EQ(de_couleur(s, jaune).size(), 600u);
 }
 
 TEST(SurfaceImage, ResizingGivesAWhiteImageOfTheNewSize) {
