@@ -2,6 +2,7 @@
 // a prediction of theory, checked within four standard errors on seeded runs.
 #include "model/lot.h"
 #include "model/mesure.h"
+#include "model/theorie.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,33 @@ TEST(Theorie, ALethalRecessiveFallsAsQ0Over1PlusTQ0) {
         // The values the help quotes, to the tenth of a percent.
         EXPECT_NEAR(moyenne * 100, 100.0 / (3 + t), 0.1) << "generation " << t;
     }
+}
+
+TEST(Theorie, TheDeterministicCurvesFollowTheirFormulas) {
+    Tparametres_mesure p;
+    p.frequences = {1.0f / 3, 2.0f / 3};
+    p.letalites = {1.0f, 0.0f};
+    // The founders' frequency as the table of alleles gives it.
+    const double q0 = 3334.0 / 10000;
+    const auto q = frequences_theoriques(p, 9);
+    ASSERT_EQ(q.size(), 9u);
+    for (int t = 1; t <= 9; ++t) {
+        EXPECT_NEAR(q[static_cast<std::size_t>(t - 1)][0], q0 / (1 + t * q0), 1e-12) << t;
+        EXPECT_NEAR(q[static_cast<std::size_t>(t - 1)][1], 1 - q0 / (1 + t * q0), 1e-12) << t;
+    }
+    // Neutral alleles stay where they start; lethality 0 never kills, 1
+    // always does, 0.5 spares the draws from 5000 up.
+    p.nb_alleles = 3;
+    p.ajuste();
+    p.letalites = {0.0f, 0.0f, 0.0f};
+    for (const auto& g : frequences_theoriques(p, 50)) {
+        EXPECT_NEAR(g[0] + g[1] + g[2], 1.0, 1e-12);
+        EXPECT_NEAR(g[2], 3333.0 / 10000, 1e-12);
+    }
+    p.letalites = {0.0f, 1.0f, 0.5f};
+    EXPECT_EQ(survie_homozygote(p, 0), 1.0);
+    EXPECT_EQ(survie_homozygote(p, 1), 0.0);
+    EXPECT_EQ(survie_homozygote(p, 2), 0.5);
 }
 
 TEST(Theorie, HeterozygosityFallsByOneOverTwoNePerGeneration) {
