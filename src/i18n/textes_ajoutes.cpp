@@ -54,6 +54,12 @@ constexpr Entree table[] = {
      "Every population is extinct: there is nothing to continue."},
     {"Le nombre maximal de générations est atteint.",
      "The largest number of generations has been reached."},
+    {"H observée", "H observed"},
+    {"H attendue", "H expected"},
+    {"H dérive", "H drift"},
+    {"Hétérozygotie", "Heterozygosity"},
+    {"&Hétérozygotie au lieu de l'effectif", "&Heterozygosity instead of size"},
+    {"Courbes &théoriques", "&Theory curves"},
 
     // Files: images, printing, export, scenarios.
 

@@ -252,14 +252,14 @@ void Tlot_pas_a_pas::avance(const Tparametres_mesure& parametres, std::function<
         a_faire = [this, fini = std::move(fini)] {
             pool.pour_chaque(
                 mesures.size(), [this](std::size_t r) { mesures[r]->avance(); }, &annule_);
+            if (fini) {
+                fini();
+            }
             {
                 std::lock_guard<std::mutex> fin_du_pas(verrou);
                 occupe_ = false;
             }
             signal.notify_all();
-            if (fini) {
-                fini();
-            }
         };
     }
     signal.notify_all();

@@ -76,14 +76,27 @@ private:
 // The number of threads the processor runs at once (at least 1).
 unsigned fils_disponibles();
 
+// Told of replicates that go side by side, generation by generation (the
+// window draws them). Never called while a step is under way.
+class Tobservateur_lot {
+public:
+    virtual ~Tobservateur_lot() = default;
+    virtual void debut(const std::vector<const Tregistre_mesure*>& /*registres*/) {}
+    // Generation g was made by every replicate.
+    virtual void generation(const std::vector<const Tregistre_mesure*>& /*registres*/,
+                            std::int32_t /*g*/) {}
+    virtual void fin(const std::vector<const Tregistre_mesure*>& /*registres*/) {}
+};
+
 // The window's replicates: K runs kept side by side and advanced one
 // generation at a time, all of them together, on worker threads, so that they
 // can be drawn as they go, paused, stepped and continued. Replicate r is the
 // run of seed graine_replicat(graine, r), as in a batch.
 //
 // A step runs on a thread of its own and calls `fini` there when every
-// replicate has made its generation; the records must not be read while a
-// step is under way (occupe()). One thread drives it at a time.
+// replicate has made its generation; the step is over once `fini` returned.
+// The records must not be read while a step is under way (occupe(); attend()
+// waits for its end). One thread drives it at a time.
 class Tlot_pas_a_pas {
 public:
     Tlot_pas_a_pas(const Tparametres_mesure& parametres, std::uint64_t graine, std::uint32_t nombre,

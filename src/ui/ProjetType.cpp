@@ -90,7 +90,7 @@ TForm1::~TForm1() {
     qApp->removeEventFilter(&echap);
     attache_fenetre_simulation({});
     // The charts outlive the window: they must not keep its surfaces.
-    for (Tgraphique* g : {&graphique_frequences, &graphique_effectif}) {
+    for (Tgraphique* g : {&graphique_frequences, &graphique_effectif, &graphique_heterozygotie}) {
         if (g->ecran == Ecran1 || g->ecran == Ecran2) {
             g->ecran = nullptr;
         }
@@ -188,6 +188,8 @@ void TForm1::cree_zone_client() {
     BarPanmixie->setTextVisible(false);
 
     LabPanmix = cree_label(zone, 24, 16);
+    LabIndicePanmixie = cree_label(zone, 56, 32);
+    LabIndicePanmixie->setObjectName(QStringLiteral("LabIndicePanmixie"));
     LabEfMax = cree_label(zone, 8, 56);
     LabEfMin = cree_label(zone, 8, 80);
     LabNbGen = cree_label(zone, 8, 104);
@@ -224,6 +226,12 @@ Tfenetre_simulation TForm1::crochets_simulation() {
     // The bar ignores values outside its range: a negative index shows empty.
     f.fixe_panmixie = [this](int indice) {
         BarPanmixie->setValue(std::clamp(indice, BarPanmixie->minimum(), BarPanmixie->maximum()));
+        // The bar shows no negative index: its number does.
+        const QString nombre = QString::number(indice);
+        if (LabIndicePanmixie->text() != nombre) {
+            LabIndicePanmixie->setText(nombre);
+            LabIndicePanmixie->adjustSize();
+        }
     };
     f.observateur = &observateur;
     f.suspend = [this] {
@@ -324,6 +332,7 @@ void TForm1::rafraichit_graphiques(const Traducteur& t) {
     }
     graphique_frequences.ordonnee.titre = t.traduit("Fréquences alléliques");
     graphique_frequences.ordonnee.unite = t.traduit("%");
+    rafraichit_heterozygotie(t);
 
     if (!graphique_frequences.est_vide()) {
         graphique_frequences.trace(false);
@@ -331,6 +340,30 @@ void TForm1::rafraichit_graphiques(const Traducteur& t) {
     if (!graphique_effectif.est_vide()) {
         graphique_effectif.trace(false);
     }
+    if (!graphique_heterozygotie.est_vide()) {
+        graphique_heterozygotie.trace(false);
+    }
+}
+
+// The heterozygosity chart, drawn on the lower plot instead of the size chart
+// when it is asked for; its axes follow those of the others.
+void TForm1::rafraichit_heterozygotie(const Traducteur& t) {
+    Tgraphique& g = graphique_heterozygotie;
+    Tsurface* const voulu = affichage.heterozygotie ? Ecran1 : nullptr;
+    if (g.ecran != voulu) {
+        g.ecran = voulu;
+        graphique_effectif.ecran = affichage.heterozygotie ? nullptr : Ecran1;
+    }
+    const char* const noms[] = {"H observée", "H attendue", "H dérive"};
+    const Tcouleur couleurs[] = {0x800080, 0x808000, 0x000000};
+    for (unsigned i = 0; i < 3; ++i) {
+        if (!g.modifie_serie(t.traduit(noms[i]), couleurs[i], i)) {
+            g.ajoute_serie(t.traduit(noms[i]), couleurs[i]);
+        }
+    }
+    g.ordonnee.titre = t.traduit("Hétérozygotie");
+    g.ordonnee.unite = t.traduit("%");
+    g.abscisse = graphique_effectif.abscisse;
 }
 
 // The population that died out, or how many of the replicates did.

@@ -63,6 +63,7 @@ public:
     Tecran* Ecran2 = nullptr;
     QProgressBar* BarPanmixie = nullptr;
     QLabel* LabPanmix = nullptr;
+    QLabel* LabIndicePanmixie = nullptr; // the index the bar shows, as a number
     QLabel* LabEfMax = nullptr;
     QLabel* LabEfMin = nullptr;
     QLabel* LabNbGen = nullptr;
@@ -88,6 +89,7 @@ private:
     void rafraichit_graphiques(const Traducteur& t);
     void adopte_traductions_qt();
     void rafraichit_extinction(const Traducteur& t);
+    void rafraichit_heterozygotie(const Traducteur& t);
 
     Techap echap;
     Tobservateur_graphiques observateur;

@@ -2,6 +2,7 @@
 
 #include "model/hasard.h"
 #include "model/options_mesure.h"
+#include "ui/graphiques.h"
 #include "ui/icones.h"
 #include "ui/plateforme.h"
 
@@ -97,6 +98,23 @@ Tcommandes_mesure::Tcommandes_mesure(QMainWindow& f, QMenu& outils, QToolBar& ba
     outils.addAction(Poursuivre);
     outils.addAction(Rejouer);
     outils.addMenu(MenuCadence);
+    outils.addSeparator();
+    Theorie = new QAction(QStringLiteral("Courbes &théoriques"), &fenetre);
+    Theorie->setCheckable(true);
+    Theorie->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(Theorie, &QAction::toggled, this, [this](bool oui) {
+        affichage.theorie = oui;
+        fenetre.repaint();
+    });
+    Heterozygotie = new QAction(QStringLiteral("&Hétérozygotie au lieu de l'effectif"), &fenetre);
+    Heterozygotie->setCheckable(true);
+    Heterozygotie->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(Heterozygotie, &QAction::toggled, this, [this](bool oui) {
+        affichage.heterozygotie = oui;
+        fenetre.repaint();
+    });
+    outils.addAction(Theorie);
+    outils.addAction(Heterozygotie);
     barre.addSeparator();
     barre.addAction(Pause);
     barre.addAction(Pas);
@@ -164,6 +182,8 @@ void Tcommandes_mesure::rafraichit(const Traducteur& t) {
     fixe_bulle(Rejouer, qt(t.traduit("Refait la dernière mesure avec sa graine")));
     fixe_actif(Rejouer, etat != Tetat::en_cours && pilote_->a_une_mesure());
 
+    fixe_texte(Theorie, qt(t.traduit("Courbes &théoriques")));
+    fixe_texte(Heterozygotie, qt(t.traduit("&Hétérozygotie au lieu de l'effectif")));
     const QString cadence = qt(t.traduit("&Cadence"));
     if (MenuCadence->title() != cadence) {
         MenuCadence->setTitle(cadence);

@@ -38,6 +38,8 @@ public:
     QAction* Pas = nullptr;
     QAction* Poursuivre = nullptr;
     QAction* Rejouer = nullptr;
+    QAction* Theorie = nullptr;       // the dashed curves of an infinite population
+    QAction* Heterozygotie = nullptr; // the lower plot shows heterozygosity
     QMenu* MenuCadence = nullptr;
     QComboBox* ChoixCadence = nullptr;
     QLabel* LabGraine = nullptr;

@@ -188,9 +188,10 @@ void Tpilote_mesure::fait_pas() {
 }
 
 void Tpilote_mesure::pas_du_lot_fini() {
-    if (!lot || lot->occupe()) {
+    if (!lot) {
         return;
     }
+    lot->attend(); // the step ends as its last call returns
     const std::vector<const Tregistre_mesure*> r = lot->registres();
     const auto g = static_cast<std::int32_t>(lot->nb_generations_faites()) - 1;
     etablit_bilan();

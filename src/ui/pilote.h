@@ -12,18 +12,6 @@
 #include <string>
 #include <vector>
 
-// Told of the window's replicates as they go; plain C++ (the drawing of the
-// charts). Called on the user-interface thread only, never during a step.
-class Tobservateur_lot {
-public:
-    virtual ~Tobservateur_lot() = default;
-    virtual void debut(const std::vector<const Tregistre_mesure*>& /*registres*/) {}
-    // Generation g was made by every replicate.
-    virtual void generation(const std::vector<const Tregistre_mesure*>& /*registres*/,
-                            std::int32_t /*g*/) {}
-    virtual void fin(const std::vector<const Tregistre_mesure*>& /*registres*/) {}
-};
-
 // Where the populations of the last run stand, for the window's texts and the
 // legend: kept on the user-interface thread, after each generation shown.
 struct Tbilan_lot {

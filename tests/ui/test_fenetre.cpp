@@ -1,3 +1,4 @@
+#include "model/options_mesure.h"
 #include "model/simulation.h"
 #include "ui/Apropos.h"
 #include "ui/ProjetType.h"
@@ -29,12 +30,18 @@ namespace {
 // Each test starts from default parameters, empty charts and the given locale.
 class Fenetre : public ::testing::Test {
 protected:
-    void SetUp() override { demarre("fr_FR"); }
+    // Runs from a seed whose population lives: its frequency curves have a
+    // point for every generation.
+    void SetUp() override {
+        options_mesure.graine = 2;
+        demarre("fr_FR");
+    }
 
     void TearDown() override {
         fenetre.reset();
         QLocale::setDefault(QLocale::c());
         parametres = Tparametres_mesure();
+        options_mesure = Toptions_mesure();
         graphique_frequences.supprime_series();
         graphique_effectif.supprime_series();
         graphique_frequences.abscisse.max = 100;
@@ -361,18 +368,27 @@ TEST_F(Fenetre, ARunGoesOnWhileTheAboutBoxIsOpen) {
     EXPECT_EQ(abscisses(graphique_effectif, 0), suite(100));
 }
 
-TEST_F(Fenetre, AnExtinctPopulationRecordsZeros) {
-    parametres.fecondite = 0.0f; // no couple has a child
+TEST_F(Fenetre, AnExtinctPopulationIsSaidExtinctAndItsFrequencyCurvesStop) {
+    parametres.effectif_min = 10;
+    parametres.effectif_max = 10;
+    options_mesure.graine = 5; // this population dies out at generation 9
     fenetre->MesureExecute();
+    options_mesure.graine.reset();
+    const std::optional<std::int32_t> mort = registre_simulation().generation_extinction();
+    ASSERT_TRUE(mort);
+    EXPECT_EQ(*mort, 9) << "the same run as quorvel-sim --seed 5";
     ASSERT_EQ(graphique_effectif.series[0].valeurs.size(), 100u);
-    for (unsigned s = 0; s < 2; ++s) {
-        for (const auto& [x, v] : graphique_frequences.series[s].valeurs) {
-            EXPECT_EQ(v, 0) << x;
-        }
-    }
     for (const auto& [x, v] : graphique_effectif.series[0].valeurs) {
-        EXPECT_EQ(v, 0) << x;
+        EXPECT_EQ(v == 0, x >= *mort) << x;
     }
+    for (unsigned s = 0; s < 2; ++s) {
+        EXPECT_EQ(abscisses(graphique_frequences, s), suite(*mort));
+    }
+    EXPECT_EQ(fenetre->LabExtinction->text(),
+              QString::fromUtf8("Population éteinte à la génération ") + QString::number(*mort));
+    fenetre->AnglaisExecute();
+    EXPECT_EQ(fenetre->LabExtinction->text(),
+              "Population extinct at generation " + QString::number(*mort));
 }
 
 TEST_F(Fenetre, PanmixiaBarEveryEleventhGenerationAcrossRuns) {
@@ -401,9 +417,11 @@ TEST_F(Fenetre, NegativePanmixiaShowsAnEmptyBar) {
     fenetre->BarPanmixie->setValue(50);
     fenetre->crochets_simulation().fixe_panmixie(-690);
     EXPECT_EQ(fenetre->BarPanmixie->value(), 0);
+    EXPECT_EQ(fenetre->LabIndicePanmixie->text(), "-690");
 }
 
 TEST_F(Fenetre, TwoRunsWithTheSameParametersDiffer) {
+    options_mesure.graine.reset(); // a new seed for each run
     fenetre->MesureExecute();
     const auto premiere = graphique_frequences.series[0].valeurs;
     fenetre->MesureExecute();
