@@ -3,8 +3,7 @@
 #include "donnees/ecriture.h"
 #include "donnees/fichier_atomique.h"
 
-void exporte_csv(const std::string& chemin,
-                 const std::vector<const Tregistre_mesure*>& registres) {
+void exporte_csv(const std::string& chemin, const std::vector<const Tregistre_mesure*>& registres) {
     if (registres.empty()) {
         return;
     }

@@ -104,9 +104,8 @@ std::size_t sequence_utf8(std::string_view t, std::size_t i) {
 
 void verifie_texte(std::string_view texte) {
     if (texte.size() > taille_max_scenario) {
-        throw Terreur_scenario(0, "",
-                               tr("le fichier dépasse %1 octets",
-                                  {std::to_string(taille_max_scenario)}));
+        throw Terreur_scenario(
+            0, "", tr("le fichier dépasse %1 octets", {std::to_string(taille_max_scenario)}));
     }
     std::uint32_t ligne = 1;
     for (std::size_t i = 0; i < texte.size();) {
@@ -130,9 +129,8 @@ void verifie_texte(std::string_view texte) {
 // --- Fields ---
 
 constexpr const char* champs_connus[] = {
-    "format",      "version",  "title",    "instructions", "alleles",     "frequencies",
-    "lethalities", "min_size", "max_size", "fecundity",    "generations", "seed",
-    "replicates"};
+    "format",   "version",  "title",     "instructions", "alleles", "frequencies", "lethalities",
+    "min_size", "max_size", "fecundity", "generations",  "seed",    "replicates"};
 
 class Tlecteur {
 public:
@@ -197,7 +195,8 @@ public:
             const std::string l = nombre_texte(lu);
             const std::string b = nombre_texte(bas);
             const std::string h = nombre_texte(haut);
-            ajuste(ligne(n), nom, tr("%1 ramené à %2 (de %3 à %4)", {l, nombre_texte(retenu), b, h}),
+            ajuste(ligne(n), nom,
+                   tr("%1 ramené à %2 (de %3 à %4)", {l, nombre_texte(retenu), b, h}),
                    tr("%1 n'est pas entre %2 et %3", {l, b, h}));
         }
     }
@@ -223,9 +222,9 @@ private:
 void lit_format(const Tlecteur& l) {
     const toml::node* format = l.champ("format", false);
     if (format == nullptr || format->value<std::string>() != std::string(format_scenario)) {
-        refuse(format != nullptr ? Tlecteur::ligne(*format) : 1, "format",
-               tr("ce n'est pas un scénario de Quorvel : format = \"%1\" attendu",
-                  {format_scenario}));
+        refuse(
+            format != nullptr ? Tlecteur::ligne(*format) : 1, "format",
+            tr("ce n'est pas un scénario de Quorvel : format = \"%1\" attendu", {format_scenario}));
     }
     const toml::node& version = *l.champ("version", true);
     const std::int64_t v = Tlecteur::entier("version", version);
@@ -319,12 +318,12 @@ void lit_fecondite(Tlecteur& l, Tparametres_mesure& p) {
     if (!exact || retenu != static_cast<std::int64_t>(centiemes)) {
         const std::string bas = nombre_texte(static_cast<double>(p.fecondite_min));
         const std::string haut = nombre_texte(static_cast<double>(p.fecondite_max));
-        l.ajuste(Tlecteur::ligne(n), "fecundity",
-                 tr("%1 ramené à %2 (de %3 à %4, au centième)",
-                    {nombre_texte(lu), nombre_texte(static_cast<double>(retenu) / 100.0), bas,
-                     haut}),
-                 tr("%1 n'est pas un nombre de %2 à %3 avec au plus deux décimales",
-                    {nombre_texte(lu), bas, haut}));
+        l.ajuste(
+            Tlecteur::ligne(n), "fecundity",
+            tr("%1 ramené à %2 (de %3 à %4, au centième)",
+               {nombre_texte(lu), nombre_texte(static_cast<double>(retenu) / 100.0), bas, haut}),
+            tr("%1 n'est pas un nombre de %2 à %3 avec au plus deux décimales",
+               {nombre_texte(lu), bas, haut}));
     }
 }
 
@@ -433,8 +432,7 @@ std::string liste_pourcentages(unsigned n, Valeur valeur) {
 
 bool Tscenario::operator==(const Tscenario& autre) const {
     return titre == autre.titre && instructions == autre.instructions &&
-           parametres == autre.parametres && replicats == autre.replicats &&
-           graine == autre.graine;
+           parametres == autre.parametres && replicats == autre.replicats && graine == autre.graine;
 }
 
 std::string pourcentage_exact(float fraction) {

@@ -83,8 +83,7 @@ Tlecture_scenario lit_scenario(std::string_view texte, Tbornage bornage = Tborna
 
 // Reads the file at `chemin`; a file that cannot be read, that is too large or
 // not a regular file is refused as well.
-Tlecture_scenario charge_scenario(const std::string& chemin,
-                                  Tbornage bornage = Tbornage::ajuste);
+Tlecture_scenario charge_scenario(const std::string& chemin, Tbornage bornage = Tbornage::ajuste);
 
 // The scenario as a commented text that lit_scenario reads back equal.
 void ecrit_scenario(std::ostream& sortie, const Tscenario& scenario);

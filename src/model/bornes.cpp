@@ -20,8 +20,8 @@ std::uint32_t borne_nb_generations(const Tparametres_mesure& p, std::int64_t dem
 
 std::uint32_t borne_effectif_max(const Tparametres_mesure& p, std::int64_t demande) {
     const std::int64_t plafond = p.effectif_plafond;
-    return static_cast<std::uint32_t>(
-        std::max<std::int64_t>({10, std::clamp<std::int64_t>(demande, 0, plafond), p.effectif_min}));
+    return static_cast<std::uint32_t>(std::max<std::int64_t>(
+        {10, std::clamp<std::int64_t>(demande, 0, plafond), p.effectif_min}));
 }
 
 std::uint32_t borne_effectif_min(const Tparametres_mesure& p, std::int64_t demande) {

@@ -64,9 +64,9 @@ TEST(Scenario, TheModelReadsAsWritten) {
 TEST(Scenario, WhatIsWrittenReadsBackEqual) {
     std::mt19937_64 g(2026);
     const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
-    const std::vector<std::string> morceaux = {
-        "a", "é", "\"", "\"\"", "\"\"\"", "\\", "\\n", "\n", "\r\n", "\t", "'''", "#", "\x01",
-        "\x7f", "ŝ", "🧬", "=", "[", "]", " "};
+    const std::vector<std::string> morceaux = {"a",  "é",    "\"", "\"\"", "\"\"\"", "\\",   "\\n",
+                                               "\n", "\r\n", "\t", "'''",  "#",      "\x01", "\x7f",
+                                               "ŝ",  "🧬", "=",  "[",    "]",      " "};
     const auto texte = [&] {
         std::string t;
         for (int i = entre(0, 12); i > 0; --i) {
@@ -182,9 +182,9 @@ TEST(Scenario, ValuesOutsideThePanelsRangesAreBroughtIntoThemAndListed) {
         champs.push_back(a.champ);
         EXPECT_NE(a.message.find("ligne " + std::to_string(a.ligne)), std::string::npos);
     }
-    EXPECT_EQ(champs, (std::vector<std::string>{"frequencies", "lethalities", "lethalities",
-                                                "max_size", "min_size", "fecundity",
-                                                "generations", "replicates"}));
+    EXPECT_EQ(champs,
+              (std::vector<std::string>{"frequencies", "lethalities", "lethalities", "max_size",
+                                        "min_size", "fecundity", "generations", "replicates"}));
     EXPECT_NE(l.ajustements[3].message.find("1 ramené à 10"), std::string::npos)
         << l.ajustements[3].message;
 
@@ -242,11 +242,40 @@ TEST(Scenario, BrokenInputsAreReadWithinRangesOrRefusedCleanly) {
         ecrit_scenario(t, s);
         graines.push_back(t.str());
     }
-    const std::vector<std::string> syntaxe = {
-        "[", "]", "{", "}", "=", "\"", "\"\"\"", "'", "'''", "\n", "#", ",", ".", "[[a]]",
-        "[t]", "1e999", "-0", "0x7fffffffffffffff", "9223372036854775808", "nan", "inf", "\\u",
-        "\\U0010FFFF", "\xC3", "\xF4\x90\x80\x80", "\xEF\xBB\xBF", "\r", "\t", "true", "1979-05-27",
-        "a.b = 1\n", "alleles = 3\n", "seed = \"", "[1,[2,[3]]]"};
+    const std::vector<std::string> syntaxe = {"[",
+                                              "]",
+                                              "{",
+                                              "}",
+                                              "=",
+                                              "\"",
+                                              "\"\"\"",
+                                              "'",
+                                              "'''",
+                                              "\n",
+                                              "#",
+                                              ",",
+                                              ".",
+                                              "[[a]]",
+                                              "[t]",
+                                              "1e999",
+                                              "-0",
+                                              "0x7fffffffffffffff",
+                                              "9223372036854775808",
+                                              "nan",
+                                              "inf",
+                                              "\\u",
+                                              "\\U0010FFFF",
+                                              "\xC3",
+                                              "\xF4\x90\x80\x80",
+                                              "\xEF\xBB\xBF",
+                                              "\r",
+                                              "\t",
+                                              "true",
+                                              "1979-05-27",
+                                              "a.b = 1\n",
+                                              "alleles = 3\n",
+                                              "seed = \"",
+                                              "[1,[2,[3]]]"};
     std::mt19937_64 g(1);
     const auto au_hasard = [&](std::size_t n) {
         return static_cast<std::size_t>(std::uniform_int_distribution<std::size_t>(0, n)(g));
