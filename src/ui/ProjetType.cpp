@@ -4,6 +4,7 @@
 #include "model/simulation.h"
 #include "ui/Apropos.h"
 #include "ui/aide.h"
+#include "ui/commandes_fichier.h"
 #include "ui/ecran.h"
 #include "ui/graphiques.h"
 #include "ui/icones.h"
@@ -66,6 +67,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     cree_menus();
     cree_barre_outils();
     cree_zone_client();
+    fichiers = new Tcommandes_fichier(*this, *ActionMainMenuBar1->actions().front()->menu());
     const int barres = menuBar()->sizeHint().height() + ActionToolBar1->sizeHint().height();
     setGeometry(116, 30, zone_conception.width(), zone_conception.height() + barres);
     qApp->installEventFilter(&echap);
@@ -89,6 +91,10 @@ void TForm1::attache_fenetres(TAboutBox* about, TForm2* reglages) {
     if (Form2 != nullptr) {
         Form2->attache_fenetre(this);
     }
+}
+
+std::vector<const Tregistre_mesure*> TForm1::registres_affiches() const {
+    return {&registre_simulation()};
 }
 
 void TForm1::cree_actions() {
@@ -416,6 +422,10 @@ void TForm1::changeEvent(QEvent* evenement) {
 }
 
 void TForm1::closeEvent(QCloseEvent* evenement) {
+    if (!fichiers->peut_fermer()) {
+        evenement->ignore();
+        return;
+    }
     // A run under way stops at its next pass through the event loop; the
     // other windows go with this one.
     fermeture = true;
