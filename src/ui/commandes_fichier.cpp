@@ -68,11 +68,10 @@ Tcommandes_fichier::Tdialogues dialogues_utilisateur(QWidget* fenetre) {
         const QStringList noms = filtres.split(QStringLiteral(";;"));
         QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue,
                          [&dialogue, noms, suffixes](const QString& filtre) {
-                             dialogue.setDefaultSuffix(suffixes.value(
-                                 static_cast<int>(noms.indexOf(filtre))));
+                             dialogue.setDefaultSuffix(
+                                 suffixes.value(static_cast<int>(noms.indexOf(filtre))));
                          });
-        return dialogue.exec() == QDialog::Accepted ? dialogue.selectedFiles().value(0)
-                                                    : QString();
+        return dialogue.exec() == QDialog::Accepted ? dialogue.selectedFiles().value(0) : QString();
     };
     d.message = [fenetre](QMessageBox::Icon icone, const QString& texte, const QString& details) {
         QMessageBox boite(icone, QStringLiteral("Quorvel"), texte, QMessageBox::Ok, fenetre);
@@ -123,8 +122,8 @@ void Tcommandes_fichier::cree_actions(QMenu& menu) {
                          &Tcommandes_fichier::EnregistrerExecute);
     EnregistrerSous = action("Enregistrer le scénario &sous…", QKeySequence::SaveAs,
                              &Tcommandes_fichier::EnregistrerSousExecute);
-    Consignes = action("&Consignes du scénario…", QKeySequence(),
-                       &Tcommandes_fichier::ConsignesExecute);
+    Consignes =
+        action("&Consignes du scénario…", QKeySequence(), &Tcommandes_fichier::ConsignesExecute);
     EnregistrerImage = action("Enregistrer l'&image…", QKeySequence(),
                               &Tcommandes_fichier::EnregistrerImageExecute);
     CopierGraphique = action("&Copier le graphique", QKeySequence::Copy,
@@ -139,7 +138,8 @@ void Tcommandes_fichier::cree_actions(QMenu& menu) {
     connect(Exemples, &QMenu::aboutToShow, this, &Tcommandes_fichier::remplit_exemples);
     // A run under way must end before a scenario replaces its settings.
     connect(&menu, &QMenu::aboutToShow, this, [this] {
-        for (QAction* a : {Ouvrir, Recents->menuAction(), Exemples->menuAction(), ExporterDonnees}) {
+        for (QAction* a :
+             {Ouvrir, Recents->menuAction(), Exemples->menuAction(), ExporterDonnees}) {
             a->setEnabled(!mesure_en_cours);
         }
     });
@@ -166,13 +166,12 @@ void Tcommandes_fichier::cree_menus_graphiques() {
         ecran->setFocusPolicy(Qt::ClickFocus);
         ecran->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(ecran, &QWidget::customContextMenuRequested, this, [this, ecran](QPoint position) {
-            const Tchoix_graphique choix = ecran == fenetre.Ecran2 ? Tchoix_graphique::frequences
-                                                                   : Tchoix_graphique::effectif;
+            const Tchoix_graphique choix =
+                ecran == fenetre.Ecran2 ? Tchoix_graphique::frequences : Tchoix_graphique::effectif;
             QMenu menu(ecran);
-            menu.addAction(qt(Traducteur().retraduit(plateforme::std_(CopierGraphique->text()))),
-                           this, [this, choix] {
-                               QGuiApplication::clipboard()->setImage(images_.image(choix));
-                           });
+            menu.addAction(
+                qt(Traducteur().retraduit(plateforme::std_(CopierGraphique->text()))), this,
+                [this, choix] { QGuiApplication::clipboard()->setImage(images_.image(choix)); });
             menu.addAction(qt(Traducteur().retraduit(plateforme::std_(EnregistrerImage->text()))),
                            this, [this, choix] { enregistre_image_de(choix); });
             menu.exec(ecran->mapToGlobal(position));
@@ -295,7 +294,8 @@ void Tcommandes_fichier::OuvrirExecute() {
     if (mesure_en_cours) {
         return;
     }
-    const QString chemin = dialogues.chemin_ouverture(tr_("Ouvrir un scénario"), filtres_scenario());
+    const QString chemin =
+        dialogues.chemin_ouverture(tr_("Ouvrir un scénario"), filtres_scenario());
     if (!chemin.isEmpty()) {
         ouvre(chemin);
     }
@@ -372,7 +372,8 @@ void Tcommandes_fichier::remplit_recents() {
     const QStringList liste = recents();
     int numero = 1;
     for (const QString& chemin : liste) {
-        QAction* a = Recents->addAction(QStringLiteral("&%1 %2").arg(numero++).arg(nom_affiche(chemin)));
+        QAction* a =
+            Recents->addAction(QStringLiteral("&%1 %2").arg(numero++).arg(nom_affiche(chemin)));
         connect(a, &QAction::triggered, this, [this, chemin] {
             if (!QFileInfo::exists(chemin)) {
                 enleve_recent(chemin);
@@ -522,9 +523,9 @@ void Tcommandes_fichier::ExporterDonneesExecute() {
                           tr_("Aucune mesure à exporter : lancez d'abord une mesure."), QString());
         return;
     }
-    const QString chemin = dialogues.chemin_enregistrement(
-        tr_("Exporter les données"), tr_("Données CSV (*.csv)"), {QStringLiteral("csv")},
-        QString());
+    const QString chemin =
+        dialogues.chemin_enregistrement(tr_("Exporter les données"), tr_("Données CSV (*.csv)"),
+                                        {QStringLiteral("csv")}, QString());
     if (!chemin.isEmpty()) {
         exporte(chemin);
     }

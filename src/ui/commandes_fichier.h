@@ -115,8 +115,8 @@ private:
 
     TForm1& fenetre;
     Timages_graphiques images_;
-    QString chemin_;        // the scenario's file; empty before any
-    Tscenario reference;    // as last opened or saved (at start: the start-up settings)
+    QString chemin_;     // the scenario's file; empty before any
+    Tscenario reference; // as last opened or saved (at start: the start-up settings)
     std::string titre;
     std::string instructions;
     QPointer<Tdialogue_consignes> consignes;

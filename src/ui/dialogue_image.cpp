@@ -85,9 +85,8 @@ Tchoix_graphique Tdialogue_image::graphique() const {
 void Tdialogue_image::suit_graphique() {
     const QSize fenetre = images.taille_fenetre(graphique());
     const Traducteur t;
-    TailleFenetre->setText(qt(t.traduit("Celle de la fenêtre (%1 × %2)"))
-                               .arg(fenetre.width())
-                               .arg(fenetre.height()));
+    TailleFenetre->setText(
+        qt(t.traduit("Celle de la fenêtre (%1 × %2)")).arg(fenetre.width()).arg(fenetre.height()));
     if (!AutreTaille->isChecked()) {
         Largeur->setValue(fenetre.width() * 2);
         Hauteur->setValue(fenetre.height() * 2);

@@ -10,7 +10,6 @@ QString fichier_installe(const QString& nom) {
     if (QFileInfo::exists(a_cote)) {
         return a_cote;
     }
-    const QString partage =
-        QDir::cleanPath(programme + QStringLiteral("/../share/quorvel/") + nom);
+    const QString partage = QDir::cleanPath(programme + QStringLiteral("/../share/quorvel/") + nom);
     return QFileInfo::exists(partage) ? partage : a_cote;
 }
