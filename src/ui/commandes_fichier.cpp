@@ -37,10 +37,6 @@ QString tr_(const char* cle) {
     return qt(Traducteur().traduit(cle));
 }
 
-QSettings reglages_utilisateur() {
-    return QSettings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"));
-}
-
 std::string local(const QString& chemin) {
     return QFile::encodeName(chemin).toStdString();
 }
@@ -347,8 +343,15 @@ void Tcommandes_fichier::ConsignesExecute() {
 
 // --- Recent files and examples ---
 
+std::unique_ptr<QSettings> Tcommandes_fichier::reglages() const {
+    if (!fichier_reglages.isEmpty()) {
+        return std::make_unique<QSettings>(fichier_reglages, QSettings::IniFormat);
+    }
+    return std::make_unique<QSettings>(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"));
+}
+
 QStringList Tcommandes_fichier::recents() const {
-    return reglages_utilisateur().value(cle_recents).toStringList();
+    return reglages()->value(cle_recents).toStringList();
 }
 
 void Tcommandes_fichier::ajoute_recent(const QString& chemin) {
@@ -358,13 +361,13 @@ void Tcommandes_fichier::ajoute_recent(const QString& chemin) {
     while (liste.size() > nb_recents_max) {
         liste.removeLast();
     }
-    reglages_utilisateur().setValue(cle_recents, liste);
+    reglages()->setValue(cle_recents, liste);
 }
 
 void Tcommandes_fichier::enleve_recent(const QString& chemin) {
     QStringList liste = recents();
     liste.removeAll(chemin);
-    reglages_utilisateur().setValue(cle_recents, liste);
+    reglages()->setValue(cle_recents, liste);
 }
 
 void Tcommandes_fichier::remplit_recents() {
@@ -387,7 +390,7 @@ void Tcommandes_fichier::remplit_recents() {
     }
     Recents->addSeparator();
     connect(Recents->addAction(tr_("Effacer la liste")), &QAction::triggered, this,
-            [] { reglages_utilisateur().remove(cle_recents); });
+            [this] { reglages()->remove(cle_recents); });
 }
 
 QStringList Tcommandes_fichier::exemples() const {

@@ -11,11 +11,13 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
 class QMenu;
 class QPrinter;
+class QSettings;
 class TForm1;
 class Tdialogue_consignes;
 
@@ -84,6 +86,10 @@ public:
 
     const Timages_graphiques& images() const { return images_; }
 
+    // Where the recent files are kept: the user's settings, or this file
+    // when set (tests).
+    QString fichier_reglages;
+
     // What the user is asked or told, replaceable (tests answer for the user).
     struct Tdialogues {
         std::function<QString(const QString& titre, const QString& filtres)> chemin_ouverture;
@@ -104,6 +110,7 @@ private:
     void remplit_recents();
     void remplit_exemples();
     void applique(const Tscenario& scenario);
+    std::unique_ptr<QSettings> reglages() const;
     void ajoute_recent(const QString& chemin);
     void enleve_recent(const QString& chemin);
     void montre_consignes();
