@@ -4,3 +4,5 @@
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libcli11-dev libtomlplusplus-dev fonts-liberation fonts-dejavu-core
                 qt6-translations-l10n)
 TEST_PACKAGES=(libgtest-dev clang-format nlohmann-json3-dev)
+# What scripts/package.sh needs to build the Debian package and check it.
+PACKAGE_PACKAGES=(dpkg-dev file lintian appstream desktop-file-utils man-db)

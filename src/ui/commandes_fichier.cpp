@@ -9,6 +9,7 @@
 #include "ui/dialogue_consignes.h"
 #include "ui/donnees_installees.h"
 #include "ui/ecran.h"
+#include "ui/placement.h"
 #include "ui/plateforme.h"
 #include "ui/reglages.h"
 
@@ -120,13 +121,13 @@ void Tcommandes_fichier::cree_actions(QMenu& menu) {
                              &Tcommandes_fichier::EnregistrerSousExecute);
     Consignes =
         action("&Consignes du scénario…", QKeySequence(), &Tcommandes_fichier::ConsignesExecute);
-    EnregistrerImage = action("Enregistrer l'&image…", QKeySequence(),
+    EnregistrerImage = action("Enregistrer l'ima&ge…", QKeySequence(),
                               &Tcommandes_fichier::EnregistrerImageExecute);
-    CopierGraphique = action("&Copier le graphique", QKeySequence::Copy,
+    CopierGraphique = action("Co&pier le graphique", QKeySequence::Copy,
                              &Tcommandes_fichier::CopierGraphiqueExecute);
-    ExporterDonnees = action("E&xporter les données (CSV)…", QKeySequence(),
+    ExporterDonnees = action("Expor&ter les données (CSV)…", QKeySequence(),
                              &Tcommandes_fichier::ExporterDonneesExecute);
-    Imprimer = action("Im&primer…", QKeySequence::Print, &Tcommandes_fichier::ImprimerExecute);
+    Imprimer = action("&Imprimer…", QKeySequence::Print, &Tcommandes_fichier::ImprimerExecute);
 
     Recents = new QMenu(QString::fromUtf8("Scénarios &récents"), &fenetre);
     Exemples = new QMenu(QString::fromUtf8("E&xemples de scénarios"), &fenetre);
@@ -319,12 +320,18 @@ void Tcommandes_fichier::EnregistrerSousExecute() {
 
 // --- Title and instructions ---
 
+// Beside the window, where it leaves the charts in view.
 void Tcommandes_fichier::montre_consignes() {
-    if (consignes.isNull()) {
+    const bool nouveau = consignes.isNull();
+    if (nouveau) {
         consignes = new Tdialogue_consignes(&fenetre);
         connect(consignes, &QDialog::accepted, this, &Tcommandes_fichier::prend_consignes);
+        consignes->move(fenetre.frameGeometry().topRight() + QPoint(8, 0));
     }
     consignes->montre(qt(titre), qt(instructions));
+    if (nouveau) {
+        placement::garde_dans_ecran(*consignes);
+    }
 }
 
 // What the dialog holds once accepted.

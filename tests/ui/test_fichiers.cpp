@@ -167,7 +167,8 @@ TEST_F(Fichiers, AScenarioSavedFromTheWindowOpensBackEqual) {
     parametres.nb_generations = 500; // then Ctrl+S saves in place
     f->EnregistrerExecute();
     EXPECT_EQ(demandes_chemin, 1);
-    EXPECT_EQ(charge_scenario(chemin_choisi.toStdString()).scenario.parametres.nb_generations, 500u);
+    EXPECT_EQ(charge_scenario(chemin_choisi.toStdString()).scenario.parametres.nb_generations,
+              500u);
 }
 
 // Scenario, PNG, SVG and CSV: a folder gone or a full disk is said, the
@@ -180,9 +181,13 @@ TEST_F(Fichiers, AFailedSaveSaysSoAndKeepsTheEarlierFile) {
     const std::vector<std::pair<const char*, std::function<bool(const QString&)>>> sauvegardes = {
         {"scenario.quorvel", [&](const QString& c) { return f->enregistre(c); }},
         {"image.png",
-         [&](const QString& c) { return f->enregistre_image(c, {Tchoix_graphique::les_deux, {}}); }},
+         [&](const QString& c) {
+             return f->enregistre_image(c, {Tchoix_graphique::les_deux, {}});
+         }},
         {"image.svg",
-         [&](const QString& c) { return f->enregistre_image(c, {Tchoix_graphique::les_deux, {}}); }},
+         [&](const QString& c) {
+             return f->enregistre_image(c, {Tchoix_graphique::les_deux, {}});
+         }},
         {"runs.csv", [&](const QString& c) { return f->exporte(c); }},
     };
     for (const auto& [nom, sauve] : sauvegardes) {
@@ -220,7 +225,8 @@ TEST_F(Fichiers, ABrokenScenarioChangesNothing) {
     const Tparametres_mesure avant = parametres;
     const std::vector<std::pair<QByteArray, QString>> fichiers = {
         {"format = \"quorvel-scenario\"\nversion = 1\nalleles = [2\n", "ligne 3, colonne"},
-        {"format = \"quorvel-scenario\"\nversion = 9\n", QString::fromUtf8("ligne 2, champ « version »")},
+        {"format = \"quorvel-scenario\"\nversion = 9\n",
+         QString::fromUtf8("ligne 2, champ « version »")},
         {"format = \"quorvel-scenario\"\nversion = 1\nalleles = 3\n",
          QString::fromUtf8("ligne 3, champ « frequencies »")},
         {QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), "ligne 1"},
@@ -276,7 +282,8 @@ TEST_F(Fichiers, ClosingWithAChangedScenarioAsksWhetherToSaveIt) {
     reponse = QMessageBox::Save;
     EXPECT_TRUE(fenetre->close());
     EXPECT_EQ(questions, 2);
-    EXPECT_EQ(charge_scenario(chemin_choisi.toStdString()).scenario.parametres.nb_generations, 400u);
+    EXPECT_EQ(charge_scenario(chemin_choisi.toStdString()).scenario.parametres.nb_generations,
+              400u);
 
     // A save that fails keeps the window open.
     fenetre = std::make_unique<TForm1>();
@@ -397,9 +404,12 @@ TEST_F(Fichiers, ExamplesOpenAsNewScenariosInTheLanguageOfTheWindow) {
 
 TEST_F(Fichiers, MenusShortcutsAndTheirEnglishTexts) {
     const std::vector<std::pair<QAction*, QKeySequence>> raccourcis = {
-        {f->Ouvrir, QKeySequence::Open},         {f->Enregistrer, QKeySequence::Save},
-        {f->EnregistrerSous, QKeySequence::SaveAs}, {f->Imprimer, QKeySequence::Print},
-        {f->CopierGraphique, QKeySequence::Copy},  {fenetre->FileExit1, QKeySequence::Quit},
+        {f->Ouvrir, QKeySequence::Open},
+        {f->Enregistrer, QKeySequence::Save},
+        {f->EnregistrerSous, QKeySequence::SaveAs},
+        {f->Imprimer, QKeySequence::Print},
+        {f->CopierGraphique, QKeySequence::Copy},
+        {fenetre->FileExit1, QKeySequence::Quit},
         {fenetre->HelpContents1, QKeySequence(Qt::Key_F1)}};
     for (const auto& [action, touches] : raccourcis) {
         EXPECT_EQ(action->shortcut(), touches) << action->text().toStdString();
