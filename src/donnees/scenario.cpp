@@ -40,8 +40,11 @@ std::string remplace(const std::string& modele, std::initializer_list<std::strin
     return r;
 }
 
+// One translator for every message (its table is built once); the language
+// it answers in is the process's current one.
 std::string tr(const char* cle, std::initializer_list<std::string> valeurs = {}) {
-    return remplace(Traducteur().traduit(cle), valeurs);
+    static const Traducteur traducteur;
+    return remplace(traducteur.traduit(cle), valeurs);
 }
 
 std::string nombre_texte(double x) {
@@ -125,6 +128,137 @@ void verifie_texte(std::string_view texte) {
         i += n;
     }
 }
+
+// Outside quoted texts and comments TOML is ASCII. The parser (toml++ 3.3.0)
+// asks whether a character is white space there, and after a backslash in a
+// multi-line text, with a function whose result is undefined for most
+// non-ASCII characters ('é' among them): such characters are refused here
+// first, with their place. Where TOML allows them (a line-ending backslash
+// followed by a letter on the next line), the text is refused all the same.
+class Tlexique {
+public:
+    explicit Tlexique(std::string_view texte) : t(texte) {}
+
+    void verifie() {
+        while (i < t.size()) {
+            switch (etat) {
+            case Tetat::normal:
+                normal();
+                break;
+            case Tetat::commentaire:
+                etat = t[i] == '\n' ? Tetat::normal : etat;
+                avance(1);
+                break;
+            case Tetat::chaine:
+            case Tetat::litterale:
+                chaine_simple(etat == Tetat::chaine ? '"' : '\'');
+                break;
+            case Tetat::chaine_ml:
+            case Tetat::litterale_ml:
+                chaine_ml(etat == Tetat::chaine_ml ? '"' : '\'');
+                break;
+            }
+        }
+    }
+
+private:
+    enum class Tetat { normal, commentaire, chaine, litterale, chaine_ml, litterale_ml };
+
+    bool triple(char guillemet) const { return t.compare(i, 3, std::string(3, guillemet)) == 0; }
+
+    void avance(std::size_t n) {
+        for (; n > 0 && i < t.size(); --n, ++i) {
+            const auto c = static_cast<unsigned char>(t[i]);
+            if (c == '\n') {
+                ++ligne;
+                colonne = 1;
+            } else if ((c & 0xC0) != 0x80) {
+                ++colonne;
+            }
+        }
+    }
+
+    [[noreturn]] void refuse_ici(const char* quoi) const {
+        throw Terreur_scenario(ligne, "",
+                               tr("%1 : %2", {tr("ligne %1, colonne %2",
+                                                 {std::to_string(ligne), std::to_string(colonne)}),
+                                              tr(quoi)}));
+    }
+
+    static bool ascii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+
+    // A quote opens a text only where a value or a key may start; right
+    // after a bare word (`2.1"x"`) the parser reads on through it.
+    bool ouvre_texte() const {
+        return i == 0 || std::string_view(" \t\r\n=[{,.").find(t[i - 1]) != std::string_view::npos;
+    }
+
+    void normal() {
+        const char c = t[i];
+        if (c == '#') {
+            etat = Tetat::commentaire;
+        } else if ((c == '"' || c == '\'') && ouvre_texte()) {
+            if (triple(c)) {
+                etat = c == '"' ? Tetat::chaine_ml : Tetat::litterale_ml;
+                avance(3);
+                return;
+            }
+            etat = c == '"' ? Tetat::chaine : Tetat::litterale;
+        } else if (!ascii(c)) {
+            refuse_ici("caractère non ASCII hors d'un texte entre guillemets ou d'un commentaire");
+        }
+        avance(1);
+    }
+
+    // A text on one line: it ends at its quote, or at the end of the line
+    // (where the parser reports it).
+    void chaine_simple(char guillemet) {
+        const char c = t[i];
+        if (c == guillemet || c == '\n') {
+            etat = Tetat::normal;
+        } else if (c == '\\' && guillemet == '"' && i + 1 < t.size() && t[i + 1] != '\n') {
+            avance(1);
+        }
+        avance(1);
+    }
+
+    void chaine_ml(char guillemet) {
+        if (triple(guillemet)) {
+            std::size_t n = 3;
+            while (i + n < t.size() && t[i + n] == guillemet) {
+                ++n;
+            }
+            etat = Tetat::normal;
+            avance(n);
+            return;
+        }
+        if (t[i] != '\\' || guillemet != '"') {
+            avance(1);
+            return;
+        }
+        avance(1);
+        if (i < t.size() && !ascii(t[i])) {
+            refuse_ici("caractère non ASCII après une barre oblique inverse");
+        }
+        if (i < t.size() && std::string_view(" \t\r\n").find(t[i]) != std::string_view::npos) {
+            while (i < t.size() &&
+                   std::string_view(" \t\r\n").find(t[i]) != std::string_view::npos) {
+                avance(1);
+            }
+            if (i < t.size() && !ascii(t[i])) {
+                refuse_ici("caractère non ASCII après une barre oblique inverse");
+            }
+            return;
+        }
+        avance(1);
+    }
+
+    std::string_view t;
+    std::size_t i = 0;
+    std::uint32_t ligne = 1;
+    std::uint32_t colonne = 1;
+    Tetat etat = Tetat::normal;
+};
 
 // --- Fields ---
 
@@ -450,6 +584,7 @@ std::string pourcentage_exact(float fraction) {
 
 Tlecture_scenario lit_scenario(std::string_view texte, Tbornage bornage) {
     verifie_texte(texte);
+    Tlexique(texte).verifie();
     toml::table table;
     try {
         table = toml::parse(texte);
