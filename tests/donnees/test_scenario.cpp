@@ -284,7 +284,7 @@ TEST(Scenario, BrokenInputsAreReadWithinRangesOrRefusedCleanly) {
     const auto au_hasard = [&](std::size_t n) {
         return static_cast<std::size_t>(std::uniform_int_distribution<std::size_t>(0, n)(g));
     };
-    constexpr int nombre = 30000;
+    constexpr int nombre = 20000;
     int lus = 0;
     int refuses = 0;
     for (int essai = 0; essai < nombre; ++essai) {
