@@ -2,6 +2,7 @@
 // out as CSV or JSON, every generation or the summary of the batch.
 #include "donnees/ecriture.h"
 #include "donnees/fichier_atomique.h"
+#include "i18n/traducteur.h"
 #include "model/hasard.h"
 #include "model/lot.h"
 #include "model/resume.h"
@@ -61,6 +62,8 @@ void ecrit(std::ostream& sortie, const Tdemande_sim& d, Tprogression& progressio
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // The messages of the shared modules (scenario files) in English.
+    Traducteur().langue() = anglais;
     Tdemande_sim d;
     try {
         d = lit_options(arguments);

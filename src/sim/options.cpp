@@ -1,5 +1,7 @@
 #include "sim/options.h"
 
+#include "donnees/scenario.h"
+
 #include <CLI/CLI.hpp>
 
 #include <charconv>
@@ -80,6 +82,23 @@ std::vector<float> pourcentages(const std::string& option, const std::string& te
     return fractions;
 }
 
+// The settings of a scenario file, as a base that the other options change.
+// A value outside the panel's ranges is an error here, as for an option.
+void lit_fichier_scenario(const std::string& chemin, Tdemande_sim& d) {
+    Tscenario s;
+    try {
+        s = charge_scenario(chemin, Tbornage::refuse).scenario;
+    } catch (const Terreur_scenario& e) {
+        throw Terreur_option("--scenario: " + chemin + ": " + e.what());
+    }
+    d.lot.parametres = s.parametres;
+    d.lot.nombre = s.replicats;
+    if (s.graine) {
+        d.lot.graine = *s.graine;
+        d.graine_donnee = true;
+    }
+}
+
 } // namespace
 
 Tdemande_sim lit_options(const std::vector<std::string>& arguments) {
@@ -92,7 +111,11 @@ Tdemande_sim lit_options(const std::vector<std::string>& arguments) {
     app.set_help_flag("--help", "Print this help and exit");
     app.set_version_flag("--version", "quorvel-sim " QUORVEL_VERSION);
     std::string alleles, frequences, letalites, effectif_min, effectif_max, fecondite, generations,
-        replicats, graine, premier, fils, format = "csv";
+        replicats, graine, premier, fils, scenario, format = "csv";
+    app.add_option("--scenario", scenario,
+                   "Read the settings, the seed and the number of replicates from a scenario "
+                   "file; the other options given override it")
+        ->type_name("FILE");
     app.add_option("--alleles", alleles, "Number of alleles, 2 to 4 (default 2)")->type_name("N");
     app.add_option("--frequencies", frequences,
                    "Initial frequency of each allele in percent, adding up to 100, e.g. "
@@ -148,6 +171,9 @@ Tdemande_sim lit_options(const std::vector<std::string>& arguments) {
         throw Terreur_option(std::string(e.what()) + " (see --help)");
     }
 
+    if (!scenario.empty()) {
+        lit_fichier_scenario(scenario, d);
+    }
     if (!alleles.empty()) {
         p.nb_alleles = static_cast<std::uint32_t>(entier("alleles", alleles, 2, 4));
     }
@@ -166,10 +192,15 @@ Tdemande_sim lit_options(const std::vector<std::string>& arguments) {
     if (!effectif_min.empty()) {
         p.effectif_min = static_cast<std::uint32_t>(
             entier("min-size", effectif_min, p.effectif_plancher, p.effectif_max,
-                   effectif_max.empty() ? " (--max-size, 1000 by default)" : " (--max-size)"));
+                   !effectif_max.empty() ? " (--max-size)"
+                   : scenario.empty()    ? " (--max-size, 1000 by default)"
+                                         : " (max_size of the scenario)"));
     } else if (p.effectif_min > p.effectif_max) {
-        throw Terreur_option("--max-size: '" + effectif_max +
-                             "' is below --min-size (300 by default): give both");
+        throw Terreur_option("--max-size: '" + effectif_max + "' is below --min-size (" +
+                             (scenario.empty()
+                                  ? "300 by default"
+                                  : std::to_string(p.effectif_min) + " in the scenario") +
+                             "): give both");
     }
     if (!fecondite.empty()) {
         const std::optional<double> f = reel(fecondite);
@@ -193,8 +224,8 @@ Tdemande_sim lit_options(const std::vector<std::string>& arguments) {
     if (!premier.empty()) {
         d.lot.premier = entier("first-replicate", premier, 0, beaucoup * 1000);
     }
-    d.graine_donnee = !graine.empty();
-    if (d.graine_donnee) {
+    if (!graine.empty()) {
+        d.graine_donnee = true;
         d.lot.graine = entier("seed", graine, 0, std::numeric_limits<std::uint64_t>::max());
     }
     d.lot.fils = fils_disponibles();

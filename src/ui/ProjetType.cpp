@@ -4,6 +4,7 @@
 #include "model/simulation.h"
 #include "ui/Apropos.h"
 #include "ui/aide.h"
+#include "ui/commandes_fichier.h"
 #include "ui/commandes_mesure.h"
 #include "ui/ecran.h"
 #include "ui/graphiques.h"
@@ -79,6 +80,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
         echap.oublie();
     };
     commandes_mesure = new Tcommandes_mesure(*this, *menu_outils, *ActionToolBar1, vue);
+    fichiers = new Tcommandes_fichier(*this, *ActionMainMenuBar1->actions().front()->menu());
     const int barres = menuBar()->sizeHint().height() + ActionToolBar1->sizeHint().height() +
                        statusBar()->sizeHint().height();
     setGeometry(116, 30, zone_conception.width(), zone_conception.height() + barres);
@@ -103,6 +105,10 @@ void TForm1::attache_fenetres(TAboutBox* about, TForm2* reglages) {
     if (Form2 != nullptr) {
         Form2->attache_fenetre(this);
     }
+}
+
+std::vector<const Tregistre_mesure*> TForm1::registres_affiches() const {
+    return commandes_mesure->pilote().registres();
 }
 
 void TForm1::cree_actions() {
@@ -494,6 +500,10 @@ void TForm1::changeEvent(QEvent* evenement) {
 }
 
 void TForm1::closeEvent(QCloseEvent* evenement) {
+    if (!fichiers->peut_fermer()) {
+        evenement->ignore();
+        return;
+    }
     // A run under way stops at its next pass through the event loop; the
     // other windows go with this one.
     fermeture = true;

@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+#include <vector>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -18,6 +20,7 @@ class Tcommandes_mesure;
 class Tecran;
 class TAboutBox;
 class TForm2;
+class Tcommandes_fichier;
 
 // The main window: menus and tool bar, the two plots, the labels that echo the
 // parameters, the panmixia bar and the Escape reminder. It keeps no state of
@@ -33,6 +36,9 @@ public:
 
     // The two other windows, created after this one.
     void attache_fenetres(TAboutBox* about, TForm2* reglages);
+
+    // The records of the runs the charts show, for the export.
+    std::vector<const Tregistre_mesure*> registres_affiches() const;
 
     // Handlers, one per action or event.
     void initialisationExecute();
@@ -73,6 +79,8 @@ public:
     QLabel* LabExtinction = nullptr;
     // Pause, step, continue, replay, pace, and the run's seed.
     Tcommandes_mesure* commandes_mesure = nullptr;
+    // The Files menu's commands beyond Quitter.
+    Tcommandes_fichier* fichiers = nullptr;
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;

@@ -1,10 +1,10 @@
 #include "ui/aide.h"
 
 #include "i18n/traducteur.h"
+#include "ui/donnees_installees.h"
 #include "ui/plateforme.h"
 #include "ui/visionneuse_aide.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 
 namespace aide {
@@ -15,7 +15,7 @@ QString chemin_aide(const QString& repertoire) {
 }
 
 QString chemin_aide() {
-    return chemin_aide(QCoreApplication::applicationDirPath() + "/");
+    return fichier_installe(chemin_aide(QString()));
 }
 
 void ouvre_aide(QWidget* parent) {

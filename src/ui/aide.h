@@ -12,7 +12,8 @@ namespace aide {
 // English; `repertoire` ends with a path separator.
 QString chemin_aide(const QString& repertoire);
 
-// The help file beside the running executable, whatever the working directory.
+// The help file beside the running executable, or where it is installed
+// (../share/quorvel/ from it), whatever the working directory.
 QString chemin_aide();
 
 // Shows the help file of the current language at its contents, in the one

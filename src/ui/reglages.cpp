@@ -1,6 +1,7 @@
 #include "ui/reglages.h"
 
 #include "i18n/traducteur.h"
+#include "model/bornes.h"
 #include "model/options_mesure.h"
 #include "model/parametres.h"
 #include "ui/placement.h"
@@ -95,11 +96,6 @@ int entier_barre(std::uint32_t valeur) {
 // Percent position of a fraction, rounded half up.
 int pourcent(float fraction) {
     return static_cast<int>(static_cast<double>(fraction) * 100.0 + 0.5);
-}
-
-// Position of a bar as an unsigned size (bars never go below 0).
-std::uint32_t position(const QSlider* barre) {
-    return static_cast<std::uint32_t>(std::max(0, barre->value()));
 }
 
 float centiemes(const QSlider* barre) {
@@ -416,7 +412,7 @@ void TForm2::ChangeNbAlleleExecute() {
     if (!peut_ecrire()) {
         return;
     }
-    parametres_->nb_alleles = position(Bar_nb_all);
+    parametres_->nb_alleles = borne_nb_alleles(Bar_nb_all->value());
     RafraichitPanneau();
 }
 
@@ -424,7 +420,7 @@ void TForm2::ChangeNbGenExecute() {
     if (!peut_ecrire()) {
         return;
     }
-    parametres_->nb_generations = std::max(position(Bar_nb_gen), 10u);
+    parametres_->nb_generations = borne_nb_generations(*parametres_, Bar_nb_gen->value());
     RafraichitPanneau();
 }
 
@@ -432,8 +428,7 @@ void TForm2::ChangeEfMaxExecute() {
     if (!peut_ecrire()) {
         return;
     }
-    Tparametres_mesure& p = *parametres_;
-    p.effectif_max = std::max(10u, std::max(position(Bar_Ef_Max), p.effectif_min));
+    parametres_->effectif_max = borne_effectif_max(*parametres_, Bar_Ef_Max->value());
     RafraichitPanneau();
 }
 
@@ -441,8 +436,7 @@ void TForm2::ChangeEfMinExecute() {
     if (!peut_ecrire()) {
         return;
     }
-    Tparametres_mesure& p = *parametres_;
-    p.effectif_min = std::max(p.effectif_plancher, std::min(position(Bar_Ef_Min), p.effectif_max));
+    parametres_->effectif_min = borne_effectif_min(*parametres_, Bar_Ef_Min->value());
     RafraichitPanneau();
 }
 
@@ -450,7 +444,8 @@ void TForm2::ChangeFeconditeExecute() {
     if (!peut_ecrire()) {
         return;
     }
-    parametres_->fecondite = centiemes(Bar_Fec);
+    parametres_->fecondite =
+        fecondite_de_centiemes(borne_centiemes_fecondite(*parametres_, Bar_Fec->value()));
     RafraichitPanneau();
 }
 
@@ -505,21 +500,16 @@ void TForm2::MinPlusClick() {
     if (!peut_ecrire()) {
         return;
     }
-    Tparametres_mesure& p = *parametres_;
-    p.effectif_min =
-        std::max(p.effectif_plancher, std::min(position(Bar_Ef_Min) + 1, p.effectif_max));
+    parametres_->effectif_min = borne_effectif_min(*parametres_, Bar_Ef_Min->value() + 1);
     RafraichitPanneau();
 }
 
-// The bar never stands at 0 (its value is at least the floor), but one below
-// 0 would wrap around as an unsigned size: stop at 0 first.
+// One below the bar's position, never below the floor.
 void TForm2::MinMoinsClick() {
     if (!peut_ecrire()) {
         return;
     }
-    Tparametres_mesure& p = *parametres_;
-    const std::uint32_t en_dessous = std::max(position(Bar_Ef_Min), 1u) - 1;
-    p.effectif_min = std::max(p.effectif_plancher, en_dessous);
+    parametres_->effectif_min = borne_effectif_min(*parametres_, Bar_Ef_Min->value() - 1);
     RafraichitPanneau();
 }
 

@@ -54,10 +54,10 @@ void Tresume_replicats::montre(const Tresume_lot& resume) {
 void Tresume_replicats::retraduit() {
     const Traducteur t;
     setWindowTitle(qt(t.traduit("Résumé des réplicats")));
-    Table->setHorizontalHeaderLabels(
-        {qt(t.traduit("Allèle")), qt(t.traduit("Fixé")), qt(t.traduit("Perdu")),
-         qt(t.traduit("En ségrégation")), qt(t.traduit("Fixation (génération moyenne)")),
-         qt(t.traduit("Perte (génération moyenne)"))});
+    Table->setHorizontalHeaderLabels({qt(t.traduit("Allèle")), qt(t.traduit("Fixé")),
+                                      qt(t.traduit("Perdu")), qt(t.traduit("En ségrégation")),
+                                      qt(t.traduit("Fixation (génération moyenne)")),
+                                      qt(t.traduit("Perte (génération moyenne)"))});
     const unsigned n = resume_.nb_alleles;
     Table->setRowCount(static_cast<int>(n));
     for (unsigned a = 0; a < n; ++a) {

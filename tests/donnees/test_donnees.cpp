@@ -2,6 +2,8 @@
 #include "donnees/fichier_atomique.h"
 #include "model/lot.h"
 
+#include "dossier.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -15,50 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class Dossier : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dossier = fs::temp_directory_path() /
-                  ("quorvel-donnees-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dossier);
-    }
-    void TearDown() override { fs::remove_all(dossier); }
-
-    static std::string contenu(const fs::path& chemin) {
-        std::ifstream f(chemin);
-        std::stringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
-    std::size_t nb_fichiers() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(dossier), fs::directory_iterator{}));
-    }
-
-    fs::path dossier;
-};
-
-// Writes beyond `octets` fail as on a full disk (EFBIG), for root too.
-class Tlimite_taille {
-public:
-    explicit Tlimite_taille(rlim_t octets) {
-        ::getrlimit(RLIMIT_FSIZE, &avant);
-        signal_avant = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limite = avant;
-        limite.rlim_cur = octets;
-        ::setrlimit(RLIMIT_FSIZE, &limite);
-    }
-    ~Tlimite_taille() {
-        ::setrlimit(RLIMIT_FSIZE, &avant);
-        std::signal(SIGXFSZ, signal_avant);
-    }
-
-private:
-    rlimit avant{};
-    void (*signal_avant)(int);
-};
 
 TEST_F(Dossier, AFileAppearsWholeOrNotAtAll) {
     const fs::path chemin = dossier / "runs.csv";

@@ -62,21 +62,43 @@ if(NOT resultat EQUAL 0)
     echec("the install failed: ${sortie}${erreurs}")
 endif()
 
-# The help files beside the executable, unchanged.
+# The programs alone in bin/; the help files and the example scenarios,
+# unchanged, in share/quorvel/, where the program looks from ../share/quorvel.
 set(bin "${PREFIXE}/${REP_BIN}")
-foreach(nom Quorvel.hlp QuorvelE.hlp)
-    verifie_existe("${bin}/${nom}")
-    file(SHA256 "${bin}/${nom}" installe)
-    file(SHA256 "${SOURCE_AIDE}/${nom}" source)
+set(partage "${PREFIXE}/${REP_DONNEES}/quorvel")
+foreach(nom Quorvel.hlp QuorvelE.hlp scenarios/fr/1-derive.quorvel scenarios/en/4-alleles.quorvel)
+    verifie_existe("${partage}/${nom}")
+    file(SHA256 "${partage}/${nom}" installe)
+    get_filename_component(source_nom "${SOURCE_AIDE}/../${nom}" ABSOLUTE)
+    if(nom MATCHES "hlp$")
+        set(source_nom "${SOURCE_AIDE}/${nom}")
+    endif()
+    file(SHA256 "${source_nom}" source)
     if(NOT installe STREQUAL source)
-        echec("${bin}/${nom} differs from the source help file")
+        echec("${partage}/${nom} differs from its source")
     endif()
 endforeach()
+file(GLOB dans_bin RELATIVE "${bin}" "${bin}/*")
+list(SORT dans_bin)
 if(AVEC_EXECUTABLE)
-    verifie_existe("${bin}/quorvel")
+    set(attendus quorvel quorvel-sim)
+else()
+    set(attendus quorvel-sim)
+endif()
+if(NOT dans_bin STREQUAL attendus)
+    echec("${bin} holds ${dans_bin}, not only ${attendus}")
 endif()
 
-# The menu entry starts the installed executable by its full path.
+# The scenario files' type, the metainfo, the manual pages, the package's
+# documentation.
+foreach(nom mime/packages/quorvel.xml metainfo/org.quorvel.quorvel.metainfo.xml
+            man/man1/quorvel.1.gz man/man1/quorvel-sim.1.gz doc/quorvel/copyright
+            doc/quorvel/changelog.gz)
+    verifie_existe("${PREFIXE}/${REP_DONNEES}/${nom}")
+endforeach()
+
+# The menu entry starts the installed executable by its full path, with the
+# scenario file double-clicked.
 set(entree "${PREFIXE}/${REP_DONNEES}/applications/quorvel.desktop")
 verifie_existe("${entree}")
 file(STRINGS "${entree}" lignes ENCODING UTF-8)
@@ -84,8 +106,8 @@ list(GET lignes 0 premiere)
 if(NOT premiere STREQUAL "[Desktop Entry]")
     echec("${entree} does not start with [Desktop Entry]")
 endif()
-foreach(attendue "Type=Application" "Name=Quorvel" "Exec=${bin}/quorvel" "Icon=quorvel"
-                 "Terminal=false")
+foreach(attendue "Type=Application" "Name=Quorvel" "Exec=${bin}/quorvel %f" "Icon=quorvel"
+                 "Terminal=false" "MimeType=application/x-quorvel-scenario;")
     if(NOT attendue IN_LIST lignes)
         echec("${entree} lacks the line ${attendue}")
     endif()

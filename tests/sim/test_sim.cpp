@@ -1,4 +1,7 @@
 // The command-line program, run as a user runs it.
+#include "donnees/exportation.h"
+#include "model/lot.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -176,6 +179,103 @@ TEST_F(Sim, AFailedWriteIsAnErrorAndKeepsTheEarlierFile) {
     apres << g.rdbuf();
     EXPECT_EQ(apres.str(), avant.str());
     EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator{}), 1);
+}
+
+std::string lit(const fs::path& chemin) {
+    std::ifstream f(chemin);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+const char* const scenario_trois_alleles = R"(format = "quorvel-scenario"
+version = 1
+title = "Trois allèles"
+alleles = 3
+frequencies = [20, 30, 50]
+lethalities = [0, 100]
+min_size = 40
+max_size = 60
+fecundity = 2.4
+generations = 20
+seed = 9
+replicates = 3
+)";
+
+TEST_F(Sim, AScenarioFileSetsTheRunAndTheOtherOptionsOverrideIt) {
+    const fs::path fichier = dossier / "tp.quorvel";
+    std::ofstream(fichier) << scenario_trois_alleles;
+    const std::vector<std::string> memes = {
+        "--alleles",     "3",  "--frequencies", "20,30,50", "--lethalities", "0,100",
+        "--min-size",    "40", "--max-size",    "60",       "--fecundity",   "2.4",
+        "--generations", "20", "--seed",        "9",        "--replicates",  "3"};
+    const Tresultat par_options = lance(memes);
+    ASSERT_EQ(par_options.code, 0) << par_options.erreurs;
+    EXPECT_EQ(lance({"--scenario", fichier.string()}).sortie, par_options.sortie);
+
+    std::vector<std::string> autres = memes;
+    autres[13] = "30"; // --generations
+    autres[15] = "10"; // --seed
+    const std::string attendu = lance(autres).sortie;
+    EXPECT_EQ(lance({"--scenario", fichier.string(), "--generations", "30", "--seed", "10"}).sortie,
+              attendu);
+    EXPECT_EQ(lance({"--generations", "30", "--seed", "10", "--scenario", fichier.string()}).sortie,
+              attendu);
+}
+
+TEST_F(Sim, ABadScenarioIsOneLineNamingTheLineAndTheField) {
+    const fs::path fichier = dossier / "tp.quorvel";
+    const std::string texte = scenario_trois_alleles;
+    const std::vector<std::pair<std::string, std::string>> cas = {
+        {"max_size = 60", "line 8, field 'max_size': 20000 is not from 10 to 10000"},
+        {"replicates = 3", "line 12, field 'replicates': a whole number expected"},
+        {"version = 1", "line 2, field 'version': version 2, written by a newer version"},
+        {"fecundity = 2.4", "line 9, column 16: TOML syntax error"},
+        {"lethalities = [0, 100]", "line 6, field 'lethalities': at most 3 values"},
+    };
+    const std::vector<std::string> remplacements = {"max_size = 20000", "replicates = 3.5",
+                                                    "version = 2", "fecundity = 2.4.1",
+                                                    "lethalities = [0, 100, 0, 0]"};
+    for (std::size_t i = 0; i < cas.size(); ++i) {
+        std::string t = texte;
+        t.replace(t.find(cas[i].first), cas[i].first.size(), remplacements[i]);
+        std::ofstream(fichier) << t;
+        const fs::path sortie = dossier / "runs.csv";
+        const Tresultat r = lance({"--scenario", fichier.string(), "--output", sortie.string()});
+        EXPECT_EQ(r.code, 2) << remplacements[i];
+        EXPECT_NE(
+            r.erreurs.find("quorvel-sim: --scenario: " + fichier.string() + ": " + cas[i].second),
+            std::string::npos)
+            << r.erreurs;
+        EXPECT_EQ(std::count(r.erreurs.begin(), r.erreurs.end(), '\n'), 1) << r.erreurs;
+        EXPECT_FALSE(fs::exists(sortie));
+    }
+    EXPECT_EQ(lance({"--scenario", (dossier / "absent.quorvel").string()}).code, 2);
+}
+
+// The window's export and the command line write the same bytes for the same
+// seed and parameters, so that one analysis script reads both.
+TEST_F(Sim, TheWindowsExportEqualsTheCommandLinesCsv) {
+    const fs::path sim = dossier / "sim.csv";
+    const fs::path fenetre = dossier / "fenetre.csv";
+    ASSERT_EQ(lance({"--seed", "77", "--replicates", "4", "--alleles", "4", "--generations", "25",
+                     "--output", sim.string()})
+                  .code,
+              0);
+    Tdemande_lot d;
+    d.parametres.nb_alleles = 4;
+    d.parametres.ajuste();
+    d.parametres.nb_generations = 25;
+    d.graine = 77;
+    d.nombre = 4;
+    std::vector<Tregistre_mesure> registres;
+    execute_lot(d, [&](Tregistre_mesure&& r) { registres.push_back(std::move(r)); });
+    std::vector<const Tregistre_mesure*> affiches;
+    for (const Tregistre_mesure& r : registres) {
+        affiches.push_back(&r);
+    }
+    exporte_csv(fenetre.string(), affiches);
+    EXPECT_EQ(lit(fenetre), lit(sim));
 }
 
 } // namespace

@@ -85,23 +85,18 @@ protected:
     std::unique_ptr<TForm1> fenetre;
 };
 
-// The menus and their items, each menu cut to its first `n` items (the items
-// added since come after the original ones).
-QStringList titres_menus(QMenuBar* barre, const std::vector<int>& n) {
-    QStringList titres;
-    int m = 0;
-    for (QAction* menu : barre->actions()) {
-        if (m >= static_cast<int>(n.size())) {
-            break;
+// Each menu's title then its items; the menus and items the program first
+// had come first, in their order, and new ones only after them.
+void verifie_menus(QMenuBar* barre, const std::vector<QStringList>& premiers) {
+    const QList<QAction*> menus = barre->actions();
+    ASSERT_GE(menus.size(), static_cast<qsizetype>(premiers.size()));
+    for (std::size_t i = 0; i < premiers.size(); ++i) {
+        QStringList titres{menus[static_cast<qsizetype>(i)]->text()};
+        for (QAction* item : menus[static_cast<qsizetype>(i)]->menu()->actions()) {
+            titres << item->text();
         }
-        titres << menu->text();
-        const QList<QAction*> items = menu->menu()->actions();
-        for (int i = 0; i < n[static_cast<std::size_t>(m)] && i < items.size(); ++i) {
-            titres << items[i]->text();
-        }
-        ++m;
+        EXPECT_EQ(titres.mid(0, premiers[i].size()), premiers[i]);
     }
-    return titres;
 }
 
 TEST_F(Fenetre, FrenchLocaleStartsInFrench) {
@@ -114,11 +109,11 @@ TEST_F(Fenetre, FrenchLocaleStartsInFrench) {
     EXPECT_EQ(fenetre->LabEchap->text(), "Echap pour interrompre");
     EXPECT_EQ(fenetre->FileExit1->toolTip(), "Quitter");
     EXPECT_EQ(fenetre->Mesure->toolTip(), "Lance une mesure");
-    EXPECT_EQ(
-        titres_menus(fenetre->ActionMainMenuBar1, {1, 2, 2, 2}),
-        QStringList({"&Fichier", "&Quitter", "&Outils", "&Mesure", QString::fromUtf8("&Paramètres"),
-                     "&Langage", QString::fromUtf8("&Français"), "&English", "&Aide",
-                     "&Rubriques d'aide", "&A propos"}));
+    verifie_menus(fenetre->ActionMainMenuBar1,
+                  {{"&Fichier", "&Quitter"},
+                   {"&Outils", "&Mesure", QString::fromUtf8("&Paramètres")},
+                   {"&Langage", QString::fromUtf8("&Français"), "&English"},
+                   {"&Aide", "&Rubriques d'aide", "&A propos"}});
     EXPECT_EQ(graphique_frequences.series[0].nom, "Allèle 1");
     EXPECT_EQ(graphique_effectif.ordonnee.unite, "Nb individus");
     EXPECT_EQ(graphique_effectif.abscisse.unite, "10 par graduation");
@@ -141,10 +136,11 @@ TEST_F(Fenetre, OtherLocalesStartInEnglishWithTheirSeparator) {
     EXPECT_EQ(fenetre->FileExit1->toolTip(), "Exit");
     EXPECT_EQ(fenetre->Mesure->toolTip(), "Starting a new simulation");
     EXPECT_EQ(fenetre->Reglages->toolTip(), "Control panel");
-    EXPECT_EQ(titres_menus(fenetre->ActionMainMenuBar1, {1, 2, 2, 2}),
-              QStringList({"&Files", "&Exit", "&Tools", "&Run", "&Control panel", "&Language",
-                           QString::fromUtf8("&Français"), "&English", "&Help", "&help topics",
-                           "&About"}));
+    verifie_menus(fenetre->ActionMainMenuBar1,
+                  {{"&Files", "&Exit"},
+                   {"&Tools", "&Run", "&Control panel"},
+                   {"&Language", QString::fromUtf8("&Français"), "&English"},
+                   {"&Help", "&help topics", "&About"}});
     EXPECT_EQ(graphique_effectif.series[0].nom, "Roll");
     EXPECT_EQ(graphique_frequences.ordonnee.titre, "Incidence");
     EXPECT_EQ(graphique_effectif.abscisse.unite, "10 per graduation");

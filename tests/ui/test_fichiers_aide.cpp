@@ -103,7 +103,17 @@ TEST(FichiersAide, NameTheMenusAndControlsAsTheProgramShowsThem) {
                           "panmixie",
                           "Panneau de commande",
                           "Nb individus",
-                          " par graduation"};
+                          " par graduation",
+                          "&Ouvrir un scénario…",
+                          "Scénarios &récents",
+                          "E&xemples de scénarios",
+                          "&Enregistrer le scénario",
+                          "Enregistrer le scénario &sous…",
+                          "&Consignes du scénario…",
+                          "Enregistrer l'ima&ge…",
+                          "Co&pier le graphique",
+                          "Expor&ter les données (CSV)…",
+                          "&Imprimer…"};
     for (auto [langue, nom] : {std::pair{francais, "Quorvel.hlp"}, {anglais, "QuorvelE.hlp"}}) {
         LangueTemporaire choix(langue);
         const QString texte = lit_aide(nom)->toPlainText();
