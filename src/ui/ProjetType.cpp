@@ -1,12 +1,17 @@
 #include "ui/ProjetType.h"
 
 #include "model/hasard.h"
+#include "model/options_mesure.h"
+#include "model/resume.h"
 #include "model/simulation.h"
 #include "ui/Apropos.h"
 #include "ui/aide.h"
 #include "ui/commandes_fichier.h"
 #include "ui/commandes_mesure.h"
+#include "ui/lecture.h"
+#include "ui/resume_replicats.h"
 #include "ui/ecran.h"
+#include "ui/fixe.h"
 #include "ui/graphiques.h"
 #include "ui/icones.h"
 #include "ui/placement.h"
@@ -34,27 +39,6 @@ namespace {
 // Design-time client area under the menu bar and the tool bar.
 constexpr QSize zone_conception(644, 372);
 
-// Setting a value a widget already has must not schedule a paint: the
-// refresh runs inside the paint event.
-void fixe_texte(QLabel* label, const QString& texte) {
-    if (label->text() != texte) {
-        label->setText(texte);
-        label->adjustSize();
-    }
-}
-
-void fixe_texte(QAction* action, const QString& texte) {
-    if (action->text() != texte) {
-        action->setText(texte);
-    }
-}
-
-void fixe_bulle(QAction* action, const QString& texte) {
-    if (action->toolTip() != texte) {
-        action->setToolTip(texte);
-    }
-}
-
 QLabel* cree_label(QWidget* parent, int x, int y) {
     auto* label = new QLabel(parent);
     label->move(x, y);
@@ -78,6 +62,27 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
         graphique_frequences.efface_valeurs();
         graphique_effectif.efface_valeurs();
         echap.oublie();
+        affichage.replicats = options_mesure.replicats > 1;
+        resume_replicats->hide();
+    };
+    vue.observateur_lot = &observateur_replicats;
+    // Escape on a paused run ends it; not the Escape that closes a menu or a
+    // dialog.
+    echap.sur_pression([this] {
+        if (commandes_mesure != nullptr && QApplication::activePopupWidget() == nullptr &&
+            QApplication::activeModalWidget() == nullptr &&
+            commandes_mesure->pilote().etat() == Tpilote_mesure::Tetat::en_pause) {
+            commandes_mesure->pilote().arrete();
+        }
+    });
+    resume_replicats = new Tresume_replicats(this);
+    addDockWidget(Qt::RightDockWidgetArea, resume_replicats);
+    observateur_replicats.a_la_fin = [this](const std::vector<const Tregistre_mesure*>& r) {
+        Tresume_lot resume;
+        for (const Tregistre_mesure* registre : r) {
+            resume.ajoute(*registre);
+        }
+        resume_replicats->montre(resume);
     };
     commandes_mesure = new Tcommandes_mesure(*this, *menu_outils, *ActionToolBar1, vue);
     fichiers = new Tcommandes_fichier(*this, *ActionMainMenuBar1->actions().front()->menu());
@@ -186,6 +191,10 @@ void TForm1::cree_zone_client() {
                    Tancrage::gauche | Tancrage::haut | Tancrage::droite | Tancrage::bas);
     Ecran1->sur_effacement([this] { RafraichitExecute(); });
     Ecran2->sur_effacement([this] { RafraichitExecute(); });
+    Ecran1->sur_survol([this](std::optional<QPoint> p) {
+        montre_valeurs(affichage.heterozygotie ? graphique_heterozygotie : graphique_effectif, p);
+    });
+    Ecran2->sur_survol([this](std::optional<QPoint> p) { montre_valeurs(graphique_frequences, p); });
 
     BarPanmixie = new QProgressBar(zone);
     BarPanmixie->setGeometry(0, 0, 128, 9);
@@ -321,17 +330,7 @@ void TForm1::rafraichit_graphiques(const Traducteur& t) {
     graphique_frequences.abscisse.unite =
         std::to_string(graphique_frequences.abscisse.pas) + par_graduation;
 
-    if (parametres.ajuste().nb_alleles != graphique_frequences.nb_series()) {
-        graphique_frequences.supprime_series();
-        graphique_effectif.efface_valeurs();
-    }
-    const Tseries_aspect aspect;
-    for (unsigned i = 0; i < parametres.ajuste().nb_alleles && i < aspect.size(); ++i) {
-        const std::string nom = t.traduit(aspect[i].nom);
-        if (!graphique_frequences.modifie_serie(nom, aspect[i].couleur, i)) {
-            graphique_frequences.ajoute_serie(nom, aspect[i].couleur);
-        }
-    }
+    rafraichit_series_alleles(t);
     if (static_cast<std::int32_t>(parametres.nb_generations) != graphique_effectif.abscisse.max) {
         graphique_effectif.abscisse.max = static_cast<std::int32_t>(parametres.nb_generations);
         graphique_frequences.abscisse.max = static_cast<std::int32_t>(parametres.nb_generations);
@@ -348,6 +347,51 @@ void TForm1::rafraichit_graphiques(const Traducteur& t) {
     }
     if (!graphique_heterozygotie.est_vide()) {
         graphique_heterozygotie.trace(false);
+    }
+}
+
+// The frequency chart's series: one per allele, or, with several populations,
+// four legend boxes that count what became of the allele followed.
+void TForm1::rafraichit_series_alleles(const Traducteur& t) {
+    if (affichage.replicats) {
+        const Tbilan_lot b = commandes_mesure->pilote().bilan();
+        legende_replicats(t, {b.fixes, b.perdus, b.en_segregation, b.eteintes});
+        observateur_replicats.synchronise_theorie();
+        return;
+    }
+    if (parametres.ajuste().nb_alleles != graphique_frequences.nb_series()) {
+        graphique_frequences.supprime_series();
+        graphique_effectif.efface_valeurs();
+    }
+    const Tseries_aspect aspect;
+    for (unsigned i = 0; i < parametres.ajuste().nb_alleles && i < aspect.size(); ++i) {
+        const std::string nom = t.traduit(aspect[i].nom);
+        if (!graphique_frequences.modifie_serie(nom, aspect[i].couleur, i)) {
+            graphique_frequences.ajoute_serie(nom, aspect[i].couleur);
+        }
+        if (graphique_frequences.series[i].legende) {
+            graphique_frequences.series[i].legende.reset();
+        }
+    }
+    if (graphique_effectif.nb_series() > 0 && graphique_effectif.series[0].legende) {
+        graphique_effectif.series[0].legende.reset();
+    }
+    observateur.synchronise_theorie();
+}
+
+void TForm1::montre_valeurs(const Tgraphique& graphique, std::optional<QPoint> position) {
+    QString texte;
+    const std::optional<std::int32_t> g =
+        position ? graphique.abscisse_sous(position->x()) : std::nullopt;
+    if (g && commandes_mesure->pilote().a_une_mesure() && *g >= 0) {
+        texte = texte_valeurs(commandes_mesure->pilote().registres_montres(),
+                              commandes_mesure->pilote().bilan().generations, *g,
+                              options_mesure.allele_suivi);
+    }
+    if (texte.isEmpty()) {
+        statusBar()->clearMessage();
+    } else {
+        statusBar()->showMessage(texte);
     }
 }
 
@@ -507,6 +551,7 @@ void TForm1::closeEvent(QCloseEvent* evenement) {
     // A run under way stops at its next pass through the event loop; the
     // other windows go with this one.
     fermeture = true;
+    commandes_mesure->pilote().abandonne();
     evenement->accept();
     QCoreApplication::quit();
 }

@@ -7,6 +7,9 @@
 #include "ui/graphiques.h"
 
 #include <QMainWindow>
+#include <QPoint>
+
+#include <optional>
 
 #include <vector>
 
@@ -17,6 +20,7 @@ class QProgressBar;
 class QToolBar;
 class QTranslator;
 class Tcommandes_mesure;
+class Tresume_replicats;
 class Tecran;
 class TAboutBox;
 class TForm2;
@@ -98,9 +102,14 @@ private:
     void adopte_traductions_qt();
     void rafraichit_extinction(const Traducteur& t);
     void rafraichit_heterozygotie(const Traducteur& t);
+    void rafraichit_series_alleles(const Traducteur& t);
+    // The values of the generation under the pointer, in the status bar.
+    void montre_valeurs(const Tgraphique& graphique, std::optional<QPoint> position);
 
     Techap echap;
     Tobservateur_graphiques observateur;
+    Tobservateur_replicats observateur_replicats;
+    Tresume_replicats* resume_replicats = nullptr;
     Tancrage* ancrage = nullptr;
     QTranslator* traductions_qt = nullptr;
     TAboutBox* AboutBox = nullptr;

@@ -2,6 +2,7 @@
 
 #include "model/hasard.h"
 #include "model/options_mesure.h"
+#include "ui/fixe.h"
 #include "ui/graphiques.h"
 #include "ui/icones.h"
 #include "ui/plateforme.h"
@@ -21,27 +22,6 @@
 
 using plateforme::qt;
 
-namespace {
-
-void fixe_texte(QAction* action, const QString& texte) {
-    if (action->text() != texte) {
-        action->setText(texte);
-    }
-}
-
-void fixe_bulle(QAction* action, const QString& texte) {
-    if (action->toolTip() != texte) {
-        action->setToolTip(texte);
-    }
-}
-
-void fixe_actif(QAction* action, bool actif) {
-    if (action->isEnabled() != actif) {
-        action->setEnabled(actif);
-    }
-}
-
-} // namespace
 
 Tcommandes_mesure::Tcommandes_mesure(QMainWindow& f, QMenu& outils, QToolBar& barre,
                                      Tpilote_mesure::Tvue vue)
@@ -62,7 +42,7 @@ Tcommandes_mesure::Tcommandes_mesure(QMainWindow& f, QMenu& outils, QToolBar& ba
         connect(a, &QAction::triggered, this, h);
         return a;
     };
-    Pause = action("&Pause", QKeySequence(Qt::Key_F6), &Tcommandes_mesure::PauseExecute);
+    Pause = action("Pa&use", QKeySequence(Qt::Key_F6), &Tcommandes_mesure::PauseExecute);
     Pas = action("&Génération suivante", QKeySequence(Qt::Key_F7), &Tcommandes_mesure::PasExecute);
     Poursuivre =
         action("P&oursuivre", QKeySequence(Qt::Key_F8), &Tcommandes_mesure::PoursuivreExecute);
@@ -169,7 +149,7 @@ void Tcommandes_mesure::rafraichit(const Traducteur& t) {
     using Tetat = Tpilote_mesure::Tetat;
     const Tetat etat = pilote_->etat();
     const bool en_pause = etat == Tetat::en_pause;
-    fixe_texte(Pause, qt(t.traduit(en_pause ? "&Reprendre" : "&Pause")));
+    fixe_texte(Pause, qt(t.traduit(en_pause ? "&Reprendre" : "Pa&use")));
     fixe_bulle(Pause, qt(t.traduit(en_pause ? "Reprend la mesure" : "Met la mesure en pause")));
     fixe_actif(Pause, etat != Tetat::repos);
     fixe_texte(Pas, qt(t.traduit("&Génération suivante")));

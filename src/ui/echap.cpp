@@ -22,6 +22,9 @@ bool Techap::eventFilter(QObject* objet, QEvent* evenement) {
             if (type == QEvent::KeyPress) {
                 presse = true;
                 tenu = true;
+                if (pression) {
+                    pression();
+                }
             } else {
                 tenu = false;
             }

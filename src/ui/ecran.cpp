@@ -1,5 +1,6 @@
 #include "ui/ecran.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -58,4 +59,23 @@ void Tecran::demande_affichage() {
         affichage_demande = true;
         update();
     }
+}
+
+void Tecran::sur_survol(std::function<void(std::optional<QPoint>)> action) {
+    survol = std::move(action);
+    setMouseTracking(static_cast<bool>(survol));
+}
+
+void Tecran::mouseMoveEvent(QMouseEvent* evenement) {
+    if (survol) {
+        survol(evenement->position().toPoint());
+    }
+    QWidget::mouseMoveEvent(evenement);
+}
+
+void Tecran::leaveEvent(QEvent* evenement) {
+    if (survol) {
+        survol(std::nullopt);
+    }
+    QWidget::leaveEvent(evenement);
 }

@@ -27,6 +27,13 @@ std::vector<const Tregistre_mesure*> Tpilote_mesure::registres() const {
     return {&registre_simulation()};
 }
 
+std::vector<const Tregistre_mesure*> Tpilote_mesure::registres_montres() const {
+    if (lot) {
+        return lot->registres();
+    }
+    return {&registre_simulation()};
+}
+
 std::uint32_t Tpilote_mesure::nb_generations_faites() const {
     return lot ? lot->nb_generations_faites() : mesure_simulation().nb_generations_faites();
 }
@@ -73,8 +80,7 @@ Tbilan_lot Tpilote_mesure::bilan() const {
         return {};
     }
     const Tregistre_mesure& r = registre_simulation();
-    return bilan_de({&r}, static_cast<std::uint32_t>(r.generations.size()),
-                    options_mesure.allele_suivi);
+    return bilan_de({&r}, static_cast<std::uint32_t>(r.generations.size()), allele_suivi);
 }
 
 void Tpilote_mesure::etablit_bilan() {
@@ -106,6 +112,8 @@ void Tpilote_mesure::demarre(std::uint64_t graine) {
     suspendre = false;
     pas_a_pas = false;
     generations_demandees = parametres.nb_generations;
+    // Read once: a change on the panel is for the next run.
+    allele_suivi = std::min(options_mesure.allele_suivi, parametres.ajuste().nb_alleles - 1);
     if (options_mesure.replicats <= 1) {
         commence_simulation(graine);
         change(Tetat::en_cours);
@@ -165,6 +173,7 @@ void Tpilote_mesure::deroule_au_plus_vite() {
 }
 
 void Tpilote_mesure::fait_pas() {
+    depuis_pas.start();
     if (lot) {
         if (lot->occupe()) {
             return;
@@ -188,7 +197,7 @@ void Tpilote_mesure::fait_pas() {
 }
 
 void Tpilote_mesure::pas_du_lot_fini() {
-    if (!lot) {
+    if (!lot || etat_ == Tetat::repos) {
         return;
     }
     lot->attend(); // the step ends as its last call returns
@@ -303,6 +312,14 @@ void Tpilote_mesure::arrete() {
     }
     suspendre = false;
     finit();
+}
+
+void Tpilote_mesure::abandonne() {
+    minuterie.stop();
+    suspendre = true; // the model's loop, if it runs, stops at its next generation
+    etat_ = Tetat::repos;
+    mesure_en_cours = false;
+    vue = Tvue{}; // nothing of the window is called any more
 }
 
 bool Tpilote_mesure::poursuit(std::string& pourquoi) {

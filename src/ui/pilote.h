@@ -4,6 +4,7 @@
 #include "model/simulation.h"
 
 #include <QObject>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <cstdint>
@@ -65,6 +66,8 @@ public:
     void pas();
     // Escape: the run ends where it is (it can be continued).
     void arrete();
+    // The window closes: nothing more is made or drawn.
+    void abandonne();
     // More generations for the same populations, as many as the run first had
     // (within the largest number of generations). False, with the reason,
     // when there is nothing to continue (no run, every population extinct,
@@ -80,8 +83,13 @@ public:
     bool replicats() const { return lot != nullptr; }
     std::uint64_t graine() const { return graine_; }
     bool a_une_mesure() const { return a_mesure; }
-    // The records of the last run: one per population.
+    // The records of the last run: one per population (waits for a step under
+    // way).
     std::vector<const Tregistre_mesure*> registres() const;
+    // The same without waiting: only the generations bilan().generations
+    // counts may be read while a step is under way (the records' storage
+    // never moves, and the step writes the next generation only).
+    std::vector<const Tregistre_mesure*> registres_montres() const;
     // Generations made by every population of the last run.
     std::uint32_t nb_generations_faites() const;
     // Where its populations stand after the last generation shown.
@@ -105,6 +113,8 @@ private:
     std::uint64_t graine_ = 0;
     std::uint32_t generations_demandees = 0; // the run's number at its start
     Tbilan_lot bilan_lot;                    // of the replicates
+    std::uint32_t allele_suivi = 0;          // as the run started
+    QElapsedTimer depuis_pas;                // since the last step began
     bool a_mesure = false;
     bool suspendre = false;
     bool pas_a_pas = false; // the step under way is a single step while paused

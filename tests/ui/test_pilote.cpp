@@ -173,4 +173,66 @@ TEST_F(Pilote, ChangingThePaceMidRunSwitchesBetweenTheLoopAndTheTimer) {
     EXPECT_EQ(generations(), reference);
 }
 
+TEST_F(Pilote, ReplicatesAreTheEnginesAndTheirCountsItsSummary) {
+    parametres.effectif_min = parametres.effectif_max = 60;
+    parametres.fecondite = 2.5f;
+    parametres.nb_generations = 150;
+    options_mesure.replicats = 12;
+    options_mesure.graine = 404;
+    fenetre->MesureExecute();
+    EXPECT_TRUE(mesure_en_cours);
+    ASSERT_TRUE(attend_fin());
+    EXPECT_FALSE(mesure_en_cours);
+
+    Tdemande_lot d;
+    d.parametres = parametres;
+    d.graine = 404;
+    d.nombre = 12;
+    d.fils = 2;
+    Tresume_lot resume;
+    std::vector<Tregistre_mesure> moteur;
+    execute_lot(d, [&](Tregistre_mesure&& r) {
+        resume.ajoute(r);
+        moteur.push_back(std::move(r));
+    });
+    const std::vector<const Tregistre_mesure*> fenetre_r = pilote().registres();
+    ASSERT_EQ(fenetre_r.size(), 12u);
+    for (std::size_t r = 0; r < 12; ++r) {
+        EXPECT_EQ(fenetre_r[r]->generations, moteur[r].generations) << r;
+    }
+    const Tbilan_lot b = pilote().bilan();
+    EXPECT_EQ(b.fixes, resume.alleles[0].fixe);
+    EXPECT_EQ(b.perdus, resume.alleles[0].perdu);
+    EXPECT_EQ(b.en_segregation, resume.alleles[0].en_segregation);
+    EXPECT_EQ(b.eteintes, resume.eteintes);
+    // The legend shows the same counts, one curve per population.
+    ASSERT_EQ(graphique_frequences.nb_series(), 4u);
+    EXPECT_EQ(graphique_frequences.series[0].legende, std::to_string(resume.alleles[0].fixe));
+    EXPECT_EQ(graphique_frequences.series[3].legende, std::to_string(resume.eteintes));
+    EXPECT_EQ(graphique_frequences.courbes.size(), 12u);
+    EXPECT_EQ(graphique_effectif.courbes.size(), 12u);
+    EXPECT_EQ(graphique_effectif.courbes[3].valeurs.size(), 150u);
+}
+
+TEST_F(Pilote, EscapeAndClosingStopEveryReplicate) {
+    parametres.effectif_min = parametres.effectif_max = 3000;
+    parametres.nb_generations = 1000;
+    options_mesure.replicats = 40;
+    fenetre->MesureExecute();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pilote().nb_generations_faites() >= 2; }, 10000));
+    QTest::keyClick(fenetre.get(), Qt::Key_Escape);
+    ASSERT_TRUE(attend_fin(5000));
+    const std::uint32_t arretee = pilote().nb_generations_faites();
+    EXPECT_LT(arretee, 1000u);
+    for (const Tregistre_mesure* r : pilote().registres()) {
+        EXPECT_EQ(r->generations.size(), arretee) << "every population stops at the same place";
+    }
+    // Closed in the middle of a step: the window goes, nothing is drawn after.
+    fenetre->MesureExecute();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pilote().nb_generations_faites() >= 1; }, 10000));
+    fenetre->close();
+    fenetre.reset();
+    QTest::qWait(50);
+}
+
 } // namespace
