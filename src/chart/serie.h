@@ -23,7 +23,8 @@ public:
 
     Tvaleurs();
     Tvaleurs(std::initializer_list<value_type> points);
-    // A copy, or points given by assignment, start a new lineage.
+    // A copy, or points given by copy assignment, start a new lineage; points
+    // moved elsewhere keep theirs, and what they leave behind starts a new one.
     Tvaleurs(const Tvaleurs& autre);
     Tvaleurs(Tvaleurs&& autre) noexcept;
     Tvaleurs& operator=(const Tvaleurs& autre);

@@ -146,6 +146,10 @@ TEST(Series, PointsKeepTheirLineageOnlyWhileTheyGrowAfterTheLastOne) {
     v.clear();
     change("cleared");
     EXPECT_NE(Tvaleurs(v).lignee(), v.lignee()); // a copy is a lineage of its own
+    v.fixe(1, 10);
+    const Tvaleurs ailleurs = std::move(v);
+    EXPECT_EQ(ailleurs.lignee(), avant); // the same points, moved: the same lineage
+    EXPECT_NE(v.lignee(), avant);        // what is left behind is not them
 }
 
 TEST(Series, EfaceValeursKeepsNamesAndColours) {
