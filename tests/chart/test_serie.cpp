@@ -152,6 +152,18 @@ TEST(Series, PointsKeepTheirLineageOnlyWhileTheyGrowAfterTheLastOne) {
     EXPECT_NE(v.lignee(), avant);        // what is left behind is not them
 }
 
+TEST(Series, CurvesTakeTheirPointsByTheRulesOfTheSeries) {
+    Tgraphique g;
+    g.courbes.resize(2);
+    EXPECT_TRUE(g.ajoute_point_courbe(1, 999, 49.99f));
+    EXPECT_TRUE(g.ajoute_point_courbe(1, -1, -0.5f));
+    EXPECT_FALSE(g.ajoute_point_courbe(1, 1000, 1.0f));
+    EXPECT_FALSE(g.ajoute_point_courbe(2, 0, 1.0f));
+    EXPECT_FALSE(g.ajoute_point_courbe(0, 0, std::numeric_limits<float>::quiet_NaN()));
+    EXPECT_TRUE(g.courbes[0].valeurs.empty());
+    EXPECT_EQ(g.courbes[1].valeurs, (Tvaleurs{{-1, 0}, {999, 49}}));
+}
+
 TEST(Series, EfaceValeursKeepsNamesAndColours) {
     Tgraphique g;
     g.efface_valeurs(); // no series: nothing to do
