@@ -46,9 +46,8 @@ int main(int argc, char** argv) {
         QElapsedTimer depuis_tic;
         qint64 arret = 0;
         QTimer tic;
-        QObject::connect(&tic, &QTimer::timeout, [&] {
-            arret = std::max(arret, depuis_tic.restart());
-        });
+        QObject::connect(&tic, &QTimer::timeout,
+                         [&] { arret = std::max(arret, depuis_tic.restart()); });
         tic.start(5);
         QElapsedTimer chrono;
         chrono.start();

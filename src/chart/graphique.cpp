@@ -28,7 +28,7 @@ bool Tgraphique::ajoute_serie(std::string nom, Tcouleur couleur) {
         nom = Traducteur().traduit("sans titre");
     }
     const bool place = static_cast<std::int64_t>(series.size()) < nb_series_max;
-    const Tserie serie{std::move(nom), couleur, Tvaleurs{}};
+    const Tserie serie{std::move(nom), couleur, Tvaleurs{}, std::nullopt};
     if (place) {
         series.push_back(serie);
     }
@@ -83,6 +83,14 @@ void Tgraphique::efface_valeurs() {
     for (Tserie& serie : series) {
         serie.valeurs.clear();
     }
+}
+
+bool Tgraphique::ajoute_point_courbe(std::size_t i, std::int32_t x, float valeur) {
+    if (x >= x_limite || i >= courbes.size() || std::isnan(valeur)) {
+        return false;
+    }
+    courbes[i].valeurs.fixe(x, tronque(valeur));
+    return true;
 }
 
 void Tgraphique::attache_ecran(Tsurface& surface) {

@@ -3,6 +3,7 @@
 #include "chart/graphique.h"
 
 #include "chart/nombre.h"
+#include "chart/tirets.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,6 +75,58 @@ Tpixel Tgraphique::pixel_du_point(std::int32_t x, std::int32_t v) const {
     return vers_pixels(vers_page(borne(x, static_cast<float>(v))));
 }
 
+Tgraphique::Tdecor Tgraphique::decor() const {
+    return {{ancre_titre_x.x, ancre_titre_x.y, ancre_titre_y.x, ancre_titre_y.y, couleur_axes},
+            {abscisse.titre, abscisse.unite, ordonnee.titre, ordonnee.unite}};
+}
+
+std::size_t Tgraphique::nb_lignes() const {
+    return series.size() + courbes.size();
+}
+
+Tgraphique::Tligne Tgraphique::ligne(std::size_t k) const {
+    if (k < series.size()) {
+        return {series[k].valeurs, series[k].couleur, false};
+    }
+    const Tcourbe& courbe = courbes[k - series.size()];
+    return {courbe.valeurs, courbe.couleur, courbe.pointillee};
+}
+
+Tgraphique::Tlegende_memorisee Tgraphique::legende(std::size_t j) const {
+    const Tserie& serie = series[j];
+    if (serie.legende) {
+        return {serie.nom, serie.legende};
+    }
+    if (serie.valeurs.empty()) {
+        return {serie.nom, std::nullopt};
+    }
+    return {serie.nom, format_diese(serie.valeurs.rbegin()->second)};
+}
+
+// Whether a full drawing now would draw what the last one did.
+bool Tgraphique::inchange() const {
+    const std::size_t n = series.size();
+    if (memoire_.cadre != cadre() || !(memoire_.decor == decor()) ||
+        memoire_.legendes.size() != n || memoire_.traces.size() != nb_lignes()) {
+        return false;
+    }
+    for (std::size_t j = 0; j < n; ++j) {
+        if (!(legende(j) == memoire_.legendes[j])) {
+            return false;
+        }
+    }
+    for (std::size_t k = 0; k < memoire_.traces.size(); ++k) {
+        const Tligne l = ligne(k);
+        const Ttrace_memorise& t = memoire_.traces[k];
+        // The same lineage and as many points: the same points.
+        if (l.couleur != t.couleur || l.pointillee != t.pointillee ||
+            l.valeurs.lignee() != t.lignee || l.valeurs.size() != t.nb_points) {
+            return false;
+        }
+    }
+    return true;
+}
+
 Tgraphique::Tcadre Tgraphique::cadre() const {
     return {ecran->Width(),  ecran->Height(), page.x,           page.y,           haut_axe_y.x,
             haut_axe_y.y,    fin_axe_x.x,     fin_axe_x.y,      origine.x,        origine.y,
@@ -87,12 +140,15 @@ void Tgraphique::trace(bool mise_a_jour) {
     if (ecran == nullptr) {
         return;
     }
-    // Only what was added needs drawing while the surface shows, untouched,
-    // what this chart drew last.
-    const bool suite = mise_a_jour && memoire_.ecran == ecran && memoire_.etat != 0 &&
-                       ecran->etat() == memoire_.etat;
+    // The surface shows, untouched, what this chart drew last.
+    const bool intact =
+        memoire_.ecran == ecran && memoire_.etat != 0 && ecran->etat() == memoire_.etat;
+    if (!mise_a_jour && intact && memoire_.complet && inchange()) {
+        return; // a full drawing would draw the same pixels again
+    }
     fixe_police();
-    if (!suite || !trace_ajouts()) {
+    // Only what was added needs drawing in an update.
+    if (!mise_a_jour || !intact || !trace_ajouts()) {
         trace_tout(mise_a_jour);
     }
     memoire_.ecran = ecran;
@@ -106,25 +162,36 @@ void Tgraphique::trace_tout(bool mise_a_jour) {
         trace_axe(true);
         trace_axe(false);
     }
+    memoire_.legendes.clear();
     for (std::size_t j = 0; j < n; ++j) {
         trace_legende(j);
+        memoire_.legendes.push_back(legende(j));
     }
     memoire_.cadre = cadre();
-    memoire_.courbes.resize(n);
-    for (std::size_t j = 0; j < n; ++j) {
-        Tcourbe_tracee& courbe = memoire_.courbes[j];
-        courbe.nom = series[j].nom;
-        courbe.couleur = series[j].couleur;
-        courbe.lignee = series[j].valeurs.lignee();
-        courbe.pixels.clear();
+    memoire_.decor = decor();
+    // An update leaves what it draws over the earlier drawing.
+    memoire_.complet = !mise_a_jour;
+    memoire_.proprietaires_prets = false;
+    const std::size_t total = nb_lignes();
+    memoire_.traces.resize(total);
+    for (std::size_t k = 0; k < total; ++k) {
+        const Tligne l = ligne(k);
+        Ttrace_memorise& t = memoire_.traces[k];
+        t.couleur = l.couleur;
+        t.pointillee = l.pointillee;
+        t.lignee = l.valeurs.lignee();
+        t.nb_points = l.valeurs.size();
+        t.pixels.clear();
+        t.phases.clear();
+        t.croissant = true;
     }
     // Curves need a scale on both axes.
     memoire_.courbes_tracees = abscisse.valide() && ordonnee.valide();
     if (!memoire_.courbes_tracees) {
         return;
     }
-    for (std::size_t j = 0; j < n; ++j) {
-        trace_courbe(j);
+    for (std::size_t k = 0; k < total; ++k) {
+        trace_ligne(k);
     }
 }
 
@@ -188,36 +255,135 @@ void Tgraphique::trace_legende(std::size_t j) {
     ecran->Rectangle(place.coin.x, place.coin.y, place.oppose.x, place.oppose.y);
     ecran->TextOut(place.nom.x, place.nom.y, serie.nom);
 
-    if (serie.valeurs.empty()) {
-        return;
+    const std::optional<std::string> texte = legende(j).texte;
+    if (!texte) {
+        return; // no points: an empty box
     }
     // Inside the border, so that the border is not painted over.
     const int gauche = place.coin.x + 1;
     const int haut = place.coin.y + 1;
     const int droite = place.oppose.x - 1;
     const int bas = place.oppose.y - 1;
-    const std::string texte = format_diese(serie.valeurs.rbegin()->second);
-    ecran->TextRect(gauche, haut, droite, bas, droite - ecran->TextWidth(texte),
-                    bas - ecran->TextHeight(texte), texte);
+    ecran->TextRect(gauche, haut, droite, bas, droite - ecran->TextWidth(*texte),
+                    bas - ecran->TextHeight(*texte), *texte);
 }
 
-void Tgraphique::trace_courbe(std::size_t j) {
-    const Tserie& serie = series[j];
-    if (serie.valeurs.empty()) {
+// Pixels of the points not yet in `t`, the points before being those of `t`.
+void Tgraphique::prolonge(Ttrace_memorise& t, const Tvaleurs& valeurs) {
+    auto point =
+        std::prev(valeurs.end(), static_cast<std::ptrdiff_t>(valeurs.size() - t.pixels.size()));
+    for (; point != valeurs.end(); ++point) {
+        const Tpixel pixel = pixel_du_point(point->first, point->second);
+        if (!t.pixels.empty()) {
+            const Tpixel& avant = t.pixels.back();
+            t.croissant = t.croissant && pixel.x >= avant.x;
+            if (t.pointillee) {
+                const std::int64_t phase =
+                    t.phases.back() + longueur_trait(avant.x, avant.y, pixel.x, pixel.y);
+                t.phases.push_back(static_cast<std::uint8_t>(phase % periode_tirets));
+            }
+        } else if (t.pointillee) {
+            t.phases.push_back(0);
+        }
+        t.pixels.push_back(pixel);
+    }
+    t.nb_points = valeurs.size();
+}
+
+void Tgraphique::trace_ligne(std::size_t k) {
+    const Tligne l = ligne(k);
+    if (l.valeurs.empty()) {
         return;
     }
-    Tcourbe_tracee& courbe = memoire_.courbes[j];
-    ecran->SetPenColor(serie.couleur);
-    for (const auto& [x, v] : serie.valeurs) {
-        const Tpixel pixel = pixel_du_point(x, v);
-        if (!courbe.pixels.empty()) {
+    Ttrace_memorise& t = memoire_.traces[k];
+    prolonge(t, l.valeurs);
+    ecran->SetPenColor(l.couleur);
+    if (l.pointillee) {
+        for (std::size_t i = 0; i + 1 < t.pixels.size(); ++i) {
+            trace_morceau(t, i);
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < t.pixels.size(); ++i) {
+        const Tpixel pixel = t.pixels[i];
+        if (i > 0) {
             ecran->LineTo(pixel.x, pixel.y);
-            // Along a curve pixel x never goes back; the next update's search
-            // for pieces of curve to draw again counts on it.
-            memoire_.courbes_tracees =
-                memoire_.courbes_tracees && pixel.x >= courbe.pixels.back().x;
         }
         ecran->MoveTo(pixel.x, pixel.y);
-        courbe.pixels.push_back(pixel);
     }
+}
+
+// --- Reading the plot back ---
+
+// The value of an axis drawn at a pixel (a column for the x axis, a row for
+// the y axis), given where a value lands: its pixel, and its exact position.
+template <typename Fpixel>
+std::optional<std::int32_t> Tgraphique::inverse(const Tcar_axes& axe, int pixel,
+                                                Fpixel pixel_de) const {
+    if (ecran == nullptr || !axe.valide()) {
+        return std::nullopt;
+    }
+    const auto premier = pixel_de(axe.min);
+    const auto dernier = pixel_de(axe.max);
+    // Rows go down as values go up: the search runs on the pixels' order.
+    const std::int64_t sens = dernier.first >= premier.first ? 1 : -1;
+    const std::int64_t cible = sens * pixel;
+    if (cible < sens * premier.first || cible > sens * dernier.first) {
+        return std::nullopt;
+    }
+    // The first value at or beyond the pixel (the last one if none is).
+    const auto au_moins = [&](std::int64_t seuil) {
+        std::int64_t bas = axe.min;
+        std::int64_t haut = axe.max;
+        while (bas < haut) {
+            const std::int64_t milieu = bas + (haut - bas) / 2;
+            if (sens * pixel_de(static_cast<std::int32_t>(milieu)).first >= seuil) {
+                haut = milieu;
+            } else {
+                bas = milieu + 1;
+            }
+        }
+        return bas;
+    };
+    // The values that land on the pixel, the one nearest its middle; when none
+    // does, the nearer of the two around it.
+    const double a = premier.second;
+    const double pente = (dernier.second - a) / (static_cast<double>(axe.max) - axe.min);
+    const double estime = static_cast<double>(axe.min) + (pixel + 0.5 - a) / pente;
+    const auto proche = [estime](std::int64_t bas, std::int64_t haut) {
+        if (!std::isfinite(estime)) {
+            return static_cast<std::int32_t>(bas); // the whole axis in one pixel
+        }
+        const double v =
+            std::round(std::clamp(estime, static_cast<double>(bas), static_cast<double>(haut)));
+        return static_cast<std::int32_t>(std::clamp(static_cast<std::int64_t>(v), bas, haut));
+    };
+    const std::int64_t debut = au_moins(cible);
+    const std::int64_t ecart_apres =
+        sens * pixel_de(static_cast<std::int32_t>(debut)).first - cible;
+    if (ecart_apres == 0) {
+        return proche(debut, cible == sens * dernier.first ? axe.max : au_moins(cible + 1) - 1);
+    }
+    const std::int64_t ecart_avant =
+        cible - sens * pixel_de(static_cast<std::int32_t>(debut - 1)).first;
+    if (ecart_avant != ecart_apres) {
+        return static_cast<std::int32_t>(ecart_avant < ecart_apres ? debut - 1 : debut);
+    }
+    return proche(debut - 1, debut);
+}
+
+std::optional<std::int32_t> Tgraphique::abscisse_sous(int x_pixel) const {
+    return inverse(abscisse, x_pixel, [this](std::int32_t x) {
+        const Tvecteur p = vers_page(borne(x, 0.0f));
+        const double exact = static_cast<double>(p.x) / page.x * (ecran->Width());
+        return std::make_pair(static_cast<std::int64_t>(vers_pixels(p).x), exact);
+    });
+}
+
+std::optional<std::int32_t> Tgraphique::valeur_sous(int y_pixel) const {
+    return inverse(ordonnee, y_pixel, [this](std::int32_t v) {
+        const Tvecteur p = vers_page(borne(abscisse.min, static_cast<float>(v)));
+        const double exact = static_cast<double>(p.y) / page.y * (ecran->Height());
+        return std::make_pair(static_cast<std::int64_t>(vers_pixels(p).y), exact);
+    });
 }

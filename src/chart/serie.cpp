@@ -20,7 +20,7 @@ Tvaleurs::Tvaleurs(std::initializer_list<value_type> points)
 Tvaleurs::Tvaleurs(const Tvaleurs& autre) : points_(autre.points_), lignee_(nouvelle_lignee()) {}
 
 Tvaleurs::Tvaleurs(Tvaleurs&& autre) noexcept
-    : points_(std::move(autre.points_)), lignee_(nouvelle_lignee()) {
+    : points_(std::move(autre.points_)), lignee_(autre.lignee_) {
     autre.points_.clear();
     autre.lignee_ = nouvelle_lignee();
 }
@@ -36,10 +36,10 @@ Tvaleurs& Tvaleurs::operator=(const Tvaleurs& autre) {
 Tvaleurs& Tvaleurs::operator=(Tvaleurs&& autre) noexcept {
     if (this != &autre) {
         points_ = std::move(autre.points_);
+        lignee_ = autre.lignee_;
         autre.points_.clear();
         autre.lignee_ = nouvelle_lignee();
     }
-    lignee_ = nouvelle_lignee();
     return *this;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,8 @@ public:
 
     Tvaleurs();
     Tvaleurs(std::initializer_list<value_type> points);
-    // A copy, or points given by assignment, start a new lineage.
+    // A copy, or points given by copy assignment, start a new lineage; points
+    // moved elsewhere keep theirs, and what they leave behind starts a new one.
     Tvaleurs(const Tvaleurs& autre);
     Tvaleurs(Tvaleurs&& autre) noexcept;
     Tvaleurs& operator=(const Tvaleurs& autre);
@@ -57,11 +59,22 @@ private:
 };
 
 // One series of a chart: its legend name, the colour of its curve and legend
-// box, and its points. Copied by value, points included.
+// box, and its points. Copied by value, points included. With `legende` set,
+// its legend box shows that text instead of the last value (a count of 0
+// included, which the number format would leave blank).
 struct Tserie {
     std::string nom;
     Tcouleur couleur = 0;
     Tvaleurs valeurs;
+    std::optional<std::string> legende;
+};
+
+// A curve of a chart beside its series, with no legend entry: drawn after the
+// series' curves, later ones over earlier ones; `pointillee` dashes it.
+struct Tcourbe {
+    Tvaleurs valeurs;
+    Tcouleur couleur = 0;
+    bool pointillee = false;
 };
 
 // The series of a chart, addressed by their index (their order of addition).

@@ -8,15 +8,15 @@
 #include "ui/aide.h"
 #include "ui/commandes_fichier.h"
 #include "ui/commandes_mesure.h"
-#include "ui/lecture.h"
-#include "ui/resume_replicats.h"
 #include "ui/ecran.h"
 #include "ui/fixe.h"
 #include "ui/graphiques.h"
 #include "ui/icones.h"
+#include "ui/lecture.h"
 #include "ui/placement.h"
 #include "ui/plateforme.h"
 #include "ui/reglages.h"
+#include "ui/resume_replicats.h"
 
 #include <QAction>
 #include <QApplication>
@@ -194,7 +194,8 @@ void TForm1::cree_zone_client() {
     Ecran1->sur_survol([this](std::optional<QPoint> p) {
         montre_valeurs(affichage.heterozygotie ? graphique_heterozygotie : graphique_effectif, p);
     });
-    Ecran2->sur_survol([this](std::optional<QPoint> p) { montre_valeurs(graphique_frequences, p); });
+    Ecran2->sur_survol(
+        [this](std::optional<QPoint> p) { montre_valeurs(graphique_frequences, p); });
 
     BarPanmixie = new QProgressBar(zone);
     BarPanmixie->setGeometry(0, 0, 128, 9);

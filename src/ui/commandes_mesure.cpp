@@ -22,7 +22,6 @@
 
 using plateforme::qt;
 
-
 Tcommandes_mesure::Tcommandes_mesure(QMainWindow& f, QMenu& outils, QToolBar& barre,
                                      Tpilote_mesure::Tvue vue)
     : QObject(&f), fenetre(f) {

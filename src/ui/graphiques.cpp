@@ -33,8 +33,7 @@ void fixe_theorie(std::size_t premiere, const std::vector<unsigned>& alleles,
         c.couleur = a < aspect.size() ? aspect[a].couleur : 0;
         c.pointillee = true;
         courbes.push_back(std::move(c));
-        for (std::int32_t g = 0; g <= jusqua && static_cast<std::size_t>(g) < valeurs.size();
-             ++g) {
+        for (std::int32_t g = 0; g <= jusqua && static_cast<std::size_t>(g) < valeurs.size(); ++g) {
             graphique_frequences.ajoute_point_courbe(
                 courbes.size() - 1, g,
                 static_cast<float>(100.0 * valeurs[static_cast<std::size_t>(g)][a]));
@@ -138,12 +137,13 @@ void Tobservateur_replicats::synchronise_theorie() {
 
 void Tobservateur_replicats::debut(const std::vector<const Tregistre_mesure*>& registres) {
     nombre = registres.size();
-    allele = registres.empty() ? 0
-                               : std::min(options_mesure.allele_suivi,
-                                          registres.front()->nb_alleles() - 1);
-    theorie = registres.empty() ? decltype(theorie){}
-                                : frequences_theoriques(registres.front()->parametres,
-                                                        registres.front()->parametres.nb_generations_max);
+    allele = registres.empty()
+                 ? 0
+                 : std::min(options_mesure.allele_suivi, registres.front()->nb_alleles() - 1);
+    theorie = registres.empty()
+                  ? decltype(theorie){}
+                  : frequences_theoriques(registres.front()->parametres,
+                                          registres.front()->parametres.nb_generations_max);
     derniere = -1;
     derives.assign(nombre, 0.0);
     precedentes.assign(nombre, {});

@@ -55,8 +55,7 @@ private:
 class Tobservateur_replicats : public Tobservateur_lot {
 public:
     void debut(const std::vector<const Tregistre_mesure*>& registres) override;
-    void generation(const std::vector<const Tregistre_mesure*>& registres,
-                    std::int32_t g) override;
+    void generation(const std::vector<const Tregistre_mesure*>& registres, std::int32_t g) override;
     void fin(const std::vector<const Tregistre_mesure*>& registres) override;
     void synchronise_theorie();
 

@@ -8,8 +8,8 @@
 
 using plateforme::qt;
 
-QString texte_valeurs(const std::vector<const Tregistre_mesure*>& registres,
-                      std::uint32_t montrees, std::int32_t g, std::uint32_t allele_suivi) {
+QString texte_valeurs(const std::vector<const Tregistre_mesure*>& registres, std::uint32_t montrees,
+                      std::int32_t g, std::uint32_t allele_suivi) {
     if (registres.empty() || g < 0 || static_cast<std::uint32_t>(g) >= montrees) {
         return {};
     }
@@ -31,9 +31,9 @@ QString texte_valeurs(const std::vector<const Tregistre_mesure*>& registres,
                          pourcent(e.alleles[a] / (2.0 * e.taille)) + separateur;
             }
         }
-        return texte + qt(t.traduit("Taille")) + QStringLiteral(" ") +
-               QString::number(e.taille) + separateur + qt(t.traduit("Panmixie")) +
-               QStringLiteral(" ") + QString::number(e.indice_panmixie);
+        return texte + qt(t.traduit("Taille")) + QStringLiteral(" ") + QString::number(e.taille) +
+               separateur + qt(t.traduit("Panmixie")) + QStringLiteral(" ") +
+               QString::number(e.indice_panmixie);
     }
     double frequences = 0.0;
     double tailles = 0.0;

@@ -3,8 +3,8 @@
 #include "model/lot.h"
 #include "model/simulation.h"
 
-#include <QObject>
 #include <QElapsedTimer>
+#include <QObject>
 #include <QTimer>
 
 #include <cstdint>

@@ -122,44 +122,20 @@ void remplit_jusqu_au_bord(QImage& image, int x, int y, QRgb bord, QRgb rempliss
 // The last number given to a state of any surface.
 std::atomic<std::uint64_t> dernier_etat{0};
 
-// Longest line drawn pixel by pixel; only absurd coordinates go beyond.
-constexpr int longueur_max_trait = 1 << 16;
-
 // Paints the pixels of a line from `debut` towards `fin`, the end pixel left
-// out, stepping from the start whatever the direction (Bresenham), straight
-// into the image; pixels outside it are skipped. Answers false, painting
-// nothing, for a line of more than `longueur_max_trait` steps.
+// out, straight into the image; pixels outside it are skipped. Answers false,
+// painting nothing, for a line longer than `longueur_max_trait`.
 bool trace_pixels(QImage& image, QPoint debut, QPoint fin, QRgb couleur) {
-    const long long dx = std::llabs(static_cast<long long>(fin.x()) - debut.x());
-    const long long dy = -std::llabs(static_cast<long long>(fin.y()) - debut.y());
-    if (std::max(dx, -dy) > longueur_max_trait) {
-        return false;
-    }
     const int largeur = image.width();
     const int hauteur = image.height();
     auto* const debut_image = reinterpret_cast<QRgb*>(image.bits());
     const auto pas_ligne = static_cast<std::size_t>(image.bytesPerLine()) / sizeof(QRgb);
-    const int sx = debut.x() < fin.x() ? 1 : -1;
-    const int sy = debut.y() < fin.y() ? 1 : -1;
-    long long erreur = dx + dy;
-    int px = debut.x();
-    int py = debut.y();
-    while (px != fin.x() || py != fin.y()) {
+    return pixels_du_trait(debut.x(), debut.y(), fin.x(), fin.y(), [&](int px, int py) {
         if (px >= 0 && py >= 0 && px < largeur && py < hauteur) {
             debut_image[static_cast<std::size_t>(py) * pas_ligne + static_cast<std::size_t>(px)] =
                 couleur;
         }
-        const long long e2 = 2 * erreur;
-        if (e2 >= dy) {
-            erreur += dy;
-            px += sx;
-        }
-        if (e2 <= dx) {
-            erreur += dx;
-            py += sy;
-        }
-    }
-    return true;
+    });
 }
 
 } // namespace
@@ -202,6 +178,10 @@ std::uint64_t Tsurface_image::etat() const {
         etat_ = dernier_etat.fetch_add(1, std::memory_order_relaxed) + 1;
     }
     return etat_;
+}
+
+bool Tsurface_image::traits_exacts() const {
+    return true;
 }
 
 int Tsurface_image::Width() const {

@@ -46,6 +46,9 @@ public:
     static int pixels_de_points(int points);
 
     std::uint64_t etat() const override;
+    // Lines are painted pixel by pixel as `pixels_du_trait` gives them (Qt
+    // draws only those longer than it accepts).
+    bool traits_exacts() const override;
     int Width() const override;
     int Height() const override;
     void SetPenColor(Tcouleur couleur) override;

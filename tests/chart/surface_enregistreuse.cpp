@@ -85,3 +85,9 @@ void Surface_enregistreuse::oublie() {
     appels.clear();
     traits.clear();
 }
+
+void Surface_enregistreuse::redimensionne(int largeur, int hauteur) {
+    largeur_ = largeur;
+    hauteur_ = hauteur;
+    ++nb_appels_;
+}

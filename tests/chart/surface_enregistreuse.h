@@ -16,7 +16,8 @@ struct Appel {
 // A drawing surface that records every call. Text is 6 pixels per byte wide
 // and 13 pixels high; pen and brush colours in force at each call are kept.
 // With `numerote` it tells its state (the number of calls so far), so that a
-// chart's updates on it draw only what is new.
+// chart's updates on it draw only what is new; with `exacte` too, they
+// draw it as on the window's image surfaces.
 class Surface_enregistreuse : public Tsurface {
 public:
     static constexpr int largeur_caractere = 6;
@@ -37,8 +38,11 @@ public:
     std::string police;
     int taille_police = 0;
     bool numerote = false;
+    // Said to paint the pixels of `pixels_du_trait` (it paints none).
+    bool exacte = false;
 
     std::uint64_t etat() const override { return numerote ? nb_appels_ : 0; }
+    bool traits_exacts() const override { return exacte; }
     int Width() const override { return largeur_; }
     int Height() const override { return hauteur_; }
     void SetPenColor(Tcouleur couleur) override;
@@ -59,6 +63,8 @@ public:
     // The lines drawn in one colour.
     std::vector<Trait> traits_de(Tcouleur couleur) const;
     void oublie();
+    // A new size, which is a new state.
+    void redimensionne(int largeur, int hauteur);
 
 private:
     int largeur_;

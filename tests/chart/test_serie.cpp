@@ -146,6 +146,22 @@ TEST(Series, PointsKeepTheirLineageOnlyWhileTheyGrowAfterTheLastOne) {
     v.clear();
     change("cleared");
     EXPECT_NE(Tvaleurs(v).lignee(), v.lignee()); // a copy is a lineage of its own
+    v.fixe(1, 10);
+    const Tvaleurs ailleurs = std::move(v);
+    EXPECT_EQ(ailleurs.lignee(), avant); // the same points, moved: the same lineage
+    EXPECT_NE(v.lignee(), avant);        // what is left behind is not them
+}
+
+TEST(Series, CurvesTakeTheirPointsByTheRulesOfTheSeries) {
+    Tgraphique g;
+    g.courbes.resize(2);
+    EXPECT_TRUE(g.ajoute_point_courbe(1, 999, 49.99f));
+    EXPECT_TRUE(g.ajoute_point_courbe(1, -1, -0.5f));
+    EXPECT_FALSE(g.ajoute_point_courbe(1, 1000, 1.0f));
+    EXPECT_FALSE(g.ajoute_point_courbe(2, 0, 1.0f));
+    EXPECT_FALSE(g.ajoute_point_courbe(0, 0, std::numeric_limits<float>::quiet_NaN()));
+    EXPECT_TRUE(g.courbes[0].valeurs.empty());
+    EXPECT_EQ(g.courbes[1].valeurs, (Tvaleurs{{-1, 0}, {999, 49}}));
 }
 
 TEST(Series, EfaceValeursKeepsNamesAndColours) {

@@ -1,11 +1,13 @@
 // Runs the real main window offscreen on a sample run, and writes both charts
-// as PNG files at their first sizes and at a large size, to look at them.
+// as PNG files at their first sizes and at a large size, to look at them; then
+// a chart of replicate populations (replicats.cpp).
 //
 //   chart_png [output folder] [seed]
 //
 // The run has three alleles and a fertility that keeps the population alive;
 // the language follows the locale (LANG=fr_FR.UTF-8 for French).
 #include "model/hasard.h"
+#include "replicats.h"
 #include "ui/ProjetType.h"
 #include "ui/ecran.h"
 #include "ui/graphiques.h"
@@ -62,5 +64,6 @@ int main(int argc, char** argv) {
          ok;
     ok = ecrit(en_grand(graphique_effectif, *fenetre.Ecran1), dossier, "effectif-1200x500.png") &&
          ok;
+    ok = ecrit_replicats(dossier, graine) && ok;
     return ok ? 0 : 1;
 }
