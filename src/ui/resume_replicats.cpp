@@ -1,9 +1,11 @@
 #include "ui/resume_replicats.h"
 
+#include "ui/placement.h"
 #include "ui/plateforme.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -48,7 +50,25 @@ Tresume_replicats::Tresume_replicats(QWidget* parent) : QDockWidget(parent) {
 void Tresume_replicats::montre(const Tresume_lot& resume) {
     resume_ = resume;
     retraduit();
+    if (!deja_montre) {
+        // Floating at first, beside the window, so that the charts keep their
+        // width; the user may dock it.
+        deja_montre = true;
+        setFloating(true);
+        if (parentWidget() != nullptr) {
+            // To the right of the window when the screen has room, else under it.
+            const QRect cadre = parentWidget()->frameGeometry();
+            const QSize taille(Table->horizontalHeader()->length() + 40, 220);
+            resize(taille);
+            const QScreen* ecran = parentWidget()->screen();
+            const bool a_droite = ecran == nullptr || cadre.right() + 8 + taille.width() <=
+                                                          ecran->availableGeometry().right();
+            move(a_droite ? QPoint(cadre.right() + 8, cadre.top())
+                          : QPoint(cadre.left(), cadre.bottom() + 8));
+        }
+    }
     show();
+    placement::garde_dans_ecran(*this);
 }
 
 void Tresume_replicats::retraduit() {

@@ -28,4 +28,5 @@ public:
 
 private:
     Tresume_lot resume_;
+    bool deja_montre = false;
 };
