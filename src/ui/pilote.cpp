@@ -35,7 +35,8 @@ std::vector<const Tregistre_mesure*> Tpilote_mesure::registres_montres() const {
 }
 
 std::uint32_t Tpilote_mesure::nb_generations_faites() const {
-    return lot ? lot->nb_generations_faites() : mesure_simulation().nb_generations_faites();
+    // With replicates, as shown: a step under way must not be read.
+    return lot ? bilan_lot.generations : mesure_simulation().nb_generations_faites();
 }
 
 namespace {
@@ -85,8 +86,7 @@ Tbilan_lot Tpilote_mesure::bilan() const {
 
 void Tpilote_mesure::etablit_bilan() {
     if (lot && !lot->occupe()) {
-        bilan_lot =
-            bilan_de(lot->registres(), lot->nb_generations_faites(), options_mesure.allele_suivi);
+        bilan_lot = bilan_de(lot->registres(), lot->nb_generations_faites(), allele_suivi);
     }
 }
 

@@ -90,7 +90,8 @@ public:
     // counts may be read while a step is under way (the records' storage
     // never moves, and the step writes the next generation only).
     std::vector<const Tregistre_mesure*> registres_montres() const;
-    // Generations made by every population of the last run.
+    // Generations made by every population of the last run (with replicates:
+    // shown, so that a step under way is not counted).
     std::uint32_t nb_generations_faites() const;
     // Where its populations stand after the last generation shown.
     Tbilan_lot bilan() const;
