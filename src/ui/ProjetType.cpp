@@ -179,6 +179,10 @@ void TForm1::cree_barre_outils() {
 
 void TForm1::cree_zone_client() {
     auto* zone = new QWidget(this);
+    // The client area paints its own background: a label or the bar that
+    // changes during a run repaints from it, not the whole window with its
+    // refresh (as a native control would).
+    zone->setAutoFillBackground(true);
     setCentralWidget(zone);
     zone->setFont(plateforme::police_formulaires());
     ancrage = new Tancrage(zone, zone_conception);

@@ -128,6 +128,17 @@ TEST_F(Moteur, TheStateOfAGenerationAgreesWithThePopulation) {
         }
         EXPECT_EQ(e.males + e.femelles, population.taille());
     }
+    // A hand-made population may hold alleles beyond the fourth: they are not
+    // counted, the others are.
+    population = Tpopulation({individu_de(true, 0, 5), individu_de(false, 1, 1),
+                              individu_de(true, 7, 6), individu_de(false, 0, 1)});
+    const Tetat_generation e = etat_de(population, 2);
+    for (unsigned k = 0; k < 4; ++k) {
+        EXPECT_EQ(e.frequence(k), population.frequence_allele(k)) << k;
+    }
+    EXPECT_EQ(e.genotypes[indice_genotype(0, 1)], 1u);
+    EXPECT_EQ(e.genotypes[indice_genotype(1, 1)], 1u);
+    EXPECT_EQ(e.indice_panmixie, population.indice_panmixie());
 }
 
 TEST_F(Moteur, ABatchGivesTheSameRecordsHoweverItIsShared) {
