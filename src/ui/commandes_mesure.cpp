@@ -177,10 +177,11 @@ void Tcommandes_mesure::rafraichit(const Traducteur& t) {
         if (actions[i]->isChecked() != (c == options_mesure.cadence)) {
             actions[i]->setChecked(c == options_mesure.cadence);
         }
-        QString sans_esperluette = texte;
-        sans_esperluette.remove(QLatin1Char('&'));
-        if (ChoixCadence->itemText(i) != sans_esperluette) {
-            ChoixCadence->setItemText(i, sans_esperluette);
+        // The tool bar's list is short: "10 gen./s".
+        QString court = c == 0 ? texte : QString::number(c) + qt(" " + t.traduit("gén./s"));
+        court.remove(QLatin1Char('&'));
+        if (ChoixCadence->itemText(i) != court) {
+            ChoixCadence->setItemText(i, court);
         }
         if (c == options_mesure.cadence && ChoixCadence->currentIndex() != i) {
             ChoixCadence->setCurrentIndex(i);

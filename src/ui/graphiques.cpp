@@ -114,7 +114,8 @@ void Tobservateur_graphiques::generation(const Tregistre_mesure& /*registre*/,
 }
 
 void legende_replicats(const Traducteur& t, const std::array<std::uint32_t, 4>& comptes) {
-    static const char* const noms[] = {"Fixé", "Perdu", "En ségrégation", "Éteintes"};
+    // Short enough for the legend's column.
+    static const char* const noms[] = {"Fixé", "Perdu", "Ségrégation", "Éteintes"};
     static const Tcouleur couleurs[] = {0x008000, 0x0000FF, 0xFF0000, 0x808080};
     Tgraphique& g = graphique_frequences;
     if (g.nb_series() != 4) {

@@ -182,7 +182,7 @@ void TForm2::cree_rangee_mesure() {
     EditGraine = new QLineEdit(this);
     EditGraine->setObjectName(QStringLiteral("EditGraine"));
     EditGraine->setGeometry(416, haut, 184, 22);
-    LabGraineErreur = etiquette(this, "LabGraineErreur", 360, haut + 26);
+    LabGraineErreur = etiquette(this, "LabGraineErreur", 300, haut + 26);
     QPalette rouge = LabGraineErreur->palette();
     rouge.setColor(QPalette::WindowText, QColor(255, 0, 0));
     LabGraineErreur->setPalette(rouge);

@@ -1,14 +1,17 @@
 #include "ui/reglages.h"
 
 #include "i18n/traducteur.h"
+#include "model/options_mesure.h"
 #include "model/parametres.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 
 #include <gtest/gtest.h>
 
@@ -309,6 +312,32 @@ TEST_F(Panneau, KeysMoveThumbsTheWayTheyPointAndTabFollowsTheColumns) {
         touche(panneau.focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(panneau.focusWidget(), ordre[i]) << i;
     }
+}
+
+// A seed is a whole number; anything else is refused next to the field and
+// changes nothing. Emptied, each run draws its own again.
+TEST_F(Panneau, ATypedSeedIsAWholeNumberOrRefused) {
+    options_mesure = Toptions_mesure();
+    panneau.EditGraine->setText("2026");
+    panneau.ChangeGraineExecute();
+    EXPECT_EQ(options_mesure.graine, std::optional<std::uint64_t>(2026));
+    EXPECT_TRUE(panneau.LabGraineErreur->isHidden());
+    for (const char* refuse : {"12ab", "-3", "18446744073709551616", "1.5"}) {
+        panneau.EditGraine->setText(refuse);
+        panneau.ChangeGraineExecute();
+        EXPECT_EQ(options_mesure.graine, std::optional<std::uint64_t>(2026)) << refuse;
+        EXPECT_FALSE(panneau.LabGraineErreur->isHidden()) << refuse;
+    }
+    EXPECT_EQ(panneau.LabGraineErreur->text(),
+              QString::fromUtf8("La graine est un entier de 0 à 18446744073709551615."));
+    EXPECT_TRUE(panneau.rect().contains(panneau.LabGraineErreur->geometry()));
+    panneau.EditGraine->setText("");
+    panneau.ChangeGraineExecute();
+    EXPECT_FALSE(options_mesure.graine);
+    EXPECT_TRUE(panneau.LabGraineErreur->isHidden());
+    panneau.SpinReplicats->setValue(20);
+    EXPECT_EQ(options_mesure.replicats, 20u);
+    options_mesure = Toptions_mesure();
 }
 
 // In either language and with any number of alleles, every label stands clear
