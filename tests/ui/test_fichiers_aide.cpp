@@ -136,6 +136,7 @@ TEST(FichiersAide, NameTheMenusAndControlsAsTheProgramShowsThem) {
                           "Fixé",
                           "Perdu",
                           "En ségrégation",
+                          "Ségrégation",
                           "Éteintes",
                           "Fixation (génération moyenne)",
                           "Perte (génération moyenne)",
