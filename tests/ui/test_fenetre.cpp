@@ -1,3 +1,4 @@
+#include "etat_initial.h"
 #include "model/options_mesure.h"
 #include "model/simulation.h"
 #include "ui/Apropos.h"
@@ -39,14 +40,7 @@ protected:
 
     void TearDown() override {
         fenetre.reset();
-        QLocale::setDefault(QLocale::c());
-        parametres = Tparametres_mesure();
-        options_mesure = Toptions_mesure();
-        graphique_frequences.supprime_series();
-        graphique_effectif.supprime_series();
-        graphique_frequences.abscisse.max = 100;
-        graphique_effectif.abscisse.max = 100;
-        Traducteur().langue() = francais;
+        remet_etat_initial();
     }
 
     void demarre(const char* locale) {

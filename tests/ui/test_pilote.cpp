@@ -1,5 +1,6 @@
 // The window's runs beyond the first: pace, pause, step, continue, replay,
 // and many populations at once.
+#include "etat_initial.h"
 #include "model/lot.h"
 #include "model/options_mesure.h"
 #include "model/resume.h"
@@ -30,13 +31,7 @@ protected:
     }
     void TearDown() override {
         fenetre.reset();
-        QLocale::setDefault(QLocale::c());
-        parametres = Tparametres_mesure();
-        options_mesure = Toptions_mesure();
-        graphique_frequences.supprime_series();
-        graphique_effectif.supprime_series();
-        graphique_frequences.abscisse.max = 100;
-        graphique_effectif.abscisse.max = 100;
+        remet_etat_initial();
     }
 
     Tpilote_mesure& pilote() { return fenetre->commandes_mesure->pilote(); }
